@@ -1,0 +1,21 @@
+# The commands a newcomer types. Each one installs what is missing first.
+BUILD := build
+JOBS := $(shell nproc)
+
+.PHONY: deps build test bench clean
+
+deps:
+	./scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+bench: build
+	$(BUILD)/bench/zomar_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-asan

@@ -1,0 +1,170 @@
+#include "network/NumberText.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <climits>
+#include <cmath>
+
+#include "platform/Errors.h"
+
+namespace {
+
+bool IsDigit(char C) { return C >= '0' && C <= '9'; }
+
+std::size_t SkipDigits(std::string_view S, std::size_t I) {
+  while (I < S.size() && IsDigit(S[I])) ++I;
+  return I;
+}
+
+// Order of magnitude of a scanned number, for telling an underflow from an overflow.
+long long DecimalMagnitude(std::string_view S) {
+  const std::size_t E = S.find_first_of("eE");
+  const std::string_view Mantissa = S.substr(0, E);
+  long long Exponent = 0;
+  if (E != std::string_view::npos) {
+    std::size_t I = E + 1;
+    const bool Negative = I < S.size() && S[I] == '-';
+    if (I < S.size() && (S[I] == '-' || S[I] == '+')) ++I;
+    for (; I < S.size(); ++I) Exponent = std::min(Exponent * 10 + (S[I] - '0'), 1LL << 40);
+    if (Negative) Exponent = -Exponent;
+  }
+  const std::size_t Point = std::min(Mantissa.find('.'), Mantissa.size());
+  const std::size_t First = Mantissa.find_first_of("123456789");
+  if (First == std::string_view::npos) return 0;
+  const long long Position = First < Point ? static_cast<long long>(Point - First) - 1
+                                           : -static_cast<long long>(First - Point);
+  return Exponent + Position;
+}
+
+// Digits of |Value| rounded to Precision significant digits, halves away from zero, and the
+// decimal exponent of the rounded value.
+struct TRounded {
+  std::string Digits;
+  int Exponent = 0;
+};
+
+TRounded RoundSignificant(double Magnitude, int Precision) {
+  // Exact ties are the only case where the correctly rounded conversion (halves to even) and
+  // halves away from zero differ; an exact tie shows as a 5 followed by nothing but zeros in the
+  // exact decimal expansion, which a double always has within 767 significant digits.
+  std::array<char, 800> Buf{};
+  auto Convert = [&](int Digits) {
+    const auto R = std::to_chars(Buf.data(), Buf.data() + Buf.size(), Magnitude, std::chars_format::scientific,
+                                 Digits - 1);
+    return std::string_view(Buf.data(), R.ptr - Buf.data());
+  };
+  const std::string OneMore(Convert(Precision + 1));
+  bool Tie = OneMore[Precision + 1] == '5';
+  if (Tie) {
+    const std::string_view Exact = Convert(767);
+    const std::size_t E = Exact.find('e');
+    // mantissa "d.ddd": significant digit k sits at index k + 1 for k >= 1
+    Tie = Exact.substr(Precision + 2, E - Precision - 2).find_first_not_of('0') == std::string_view::npos;
+  }
+  TRounded R;
+  const std::string_view Text = Tie ? std::string_view(OneMore) : Convert(Precision);
+  const std::size_t E = Text.find('e');
+  std::from_chars(Text.data() + E + 1 + (Text[E + 1] == '+'), Text.data() + Text.size(), R.Exponent);
+  for (char C : Text.substr(0, E))
+    if (C != '.') R.Digits += C;
+  if (Tie) {
+    R.Digits.pop_back();
+    int I = Precision - 1;
+    while (I >= 0 && R.Digits[I] == '9') R.Digits[I--] = '0';
+    if (I >= 0) {
+      ++R.Digits[I];
+    } else {
+      R.Digits.insert(R.Digits.begin(), '1');
+      R.Digits.pop_back();
+      ++R.Exponent;
+    }
+  }
+  return R;
+}
+
+std::string Trim(const std::string& S) {
+  const std::size_t B = S.find_first_not_of(" \t");
+  if (B == std::string::npos) return {};
+  return S.substr(B, S.find_last_not_of(" \t") - B + 1);
+}
+
+}  // namespace
+
+TNumberScan ScanNumber(std::string_view S) {
+  std::size_t I = 0;
+  if (I < S.size() && (S[I] == '+' || S[I] == '-')) ++I;
+  const std::size_t IntEnd = SkipDigits(S, I);
+  std::size_t End = IntEnd;
+  bool AnyDigit = IntEnd > I;
+  if (End < S.size() && S[End] == '.') {
+    const std::size_t FracEnd = SkipDigits(S, End + 1);
+    AnyDigit = AnyDigit || FracEnd > End + 1;
+    End = FracEnd;
+  }
+  if (!AnyDigit) return {End, false};
+  if (End < S.size() && (S[End] == 'e' || S[End] == 'E')) {
+    std::size_t J = End + 1;
+    if (J < S.size() && (S[J] == '+' || S[J] == '-')) ++J;
+    const std::size_t ExpEnd = SkipDigits(S, J);
+    if (ExpEnd > J) return {ExpEnd, true};
+  }
+  return {End, false};
+}
+
+std::optional<double> ConvertNumber(std::string_view S) {
+  const TNumberScan Scan = ScanNumber(S);
+  if (Scan.Rejected != S.size() || S.find_first_of("0123456789") == std::string_view::npos) return std::nullopt;
+  const bool Negative = !S.empty() && S[0] == '-';
+  const std::string_view Body = S.substr(!S.empty() && (S[0] == '+' || S[0] == '-') ? 1 : 0);
+  double V = 0;
+  const auto R = std::from_chars(Body.data(), Body.data() + Body.size(), V);
+  if (R.ec == std::errc::result_out_of_range) {
+    if (DecimalMagnitude(Body) > 0) return std::nullopt;
+    V = 0;
+  } else if (R.ec != std::errc() || R.ptr != Body.data() + Body.size()) {
+    return std::nullopt;
+  }
+  return Negative ? -V : V;
+}
+
+double StrToFloat(const std::string& S) {
+  if (const auto V = ConvertNumber(Trim(S))) return *V;
+  throw EConvertError::InvalidFloat(S);
+}
+
+int StrToInt(const std::string& S) {
+  const std::string T = Trim(S);
+  const std::size_t Start = !T.empty() && T[0] == '+' ? 1 : 0;
+  int V = 0;
+  const auto R = std::from_chars(T.data() + Start, T.data() + T.size(), V);
+  if (T.empty() || R.ec != std::errc() || R.ptr != T.data() + T.size() || (Start && T.size() > 1 && T[1] == '-'))
+    throw EConvertError::InvalidInteger(S);
+  return V;
+}
+
+std::string FormatGeneral(double Value, int Precision) {
+  if (std::isnan(Value)) return "NAN";
+  if (std::isinf(Value)) return Value > 0 ? "INF" : "-INF";
+  if (Value == 0) return "0";
+  Precision = std::clamp(Precision, 1, 17);
+  const TRounded R = RoundSignificant(std::fabs(Value), Precision);
+  std::string Digits = R.Digits;
+  Digits.erase(Digits.find_last_not_of('0') + 1);
+  std::string Text = Value < 0 ? "-" : "";
+  const int E = R.Exponent;
+  if (E >= -4 && E < Precision) {
+    if (E < 0) {
+      Text += "0." + std::string(-E - 1, '0') + Digits;
+    } else {
+      Digits.resize(std::max<std::size_t>(Digits.size(), E + 1), '0');
+      Text += Digits.substr(0, E + 1);
+      if (Digits.size() > static_cast<std::size_t>(E + 1)) Text += "." + Digits.substr(E + 1);
+    }
+  } else {
+    Text += Digits.substr(0, 1);
+    if (Digits.size() > 1) Text += "." + Digits.substr(1);
+    Text += "E" + std::to_string(E);
+  }
+  return Text;
+}

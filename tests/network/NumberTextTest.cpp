@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "network/NetCalc.h"
+
+namespace {
+
+struct TGeneralCase {
+  double Value;
+  int Precision;
+  const char* Text;
+};
+
+void PrintTo(const TGeneralCase& C, std::ostream* Os) { *Os << FormatGeneral(C.Value, 17) << " to " << C.Precision; }
+
+class GeneralFormat : public ::testing::TestWithParam<TGeneralCase> {};
+
+TEST_P(GeneralFormat, WritesTheDocumentedText) {
+  EXPECT_EQ(FormatGeneral(GetParam().Value, GetParam().Precision), GetParam().Text);
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndScientific, GeneralFormat,
+                         ::testing::Values(TGeneralCase{0, 15, "0"}, TGeneralCase{-0.0, 3, "0"},
+                                           TGeneralCase{0.0001, 15, "0.0001"},
+                                           TGeneralCase{123456789012345, 15, "123456789012345"},
+                                           TGeneralCase{1e-5, 15, "1E-5"}, TGeneralCase{2.2e-11, 15, "2.2E-11"},
+                                           TGeneralCase{1e15, 15, "1E15"}, TGeneralCase{999.6, 3, "1E3"},
+                                           TGeneralCase{1e8, 15, "100000000"}, TGeneralCase{0.67, 15, "0.67"},
+                                           TGeneralCase{-30, 15, "-30"}, TGeneralCase{1e-11, 15, "1E-11"},
+                                           TGeneralCase{1500, 3, "1.5E3"}, TGeneralCase{3.5188, 3, "3.52"},
+                                           TGeneralCase{-0.000123456, 3, "-0.000123"},
+                                           TGeneralCase{1.0 / 3, 15, "0.333333333333333"},
+                                           TGeneralCase{1.7976931348623157e308, 15, "1.79769313486232E308"},
+                                           TGeneralCase{4.9e-324, 15, "4.94065645841247E-324"}));
+
+// Exact ties go away from zero; values that only print like ties round by their true value.
+INSTANTIATE_TEST_SUITE_P(Ties, GeneralFormat,
+                         ::testing::Values(TGeneralCase{2.5, 1, "3"}, TGeneralCase{3.5, 1, "4"},
+                                           TGeneralCase{-2.5, 1, "-3"}, TGeneralCase{0.125, 2, "0.13"},
+                                           TGeneralCase{-0.125, 2, "-0.13"}, TGeneralCase{7.5, 1, "8"},
+                                           TGeneralCase{9.5, 1, "1E1"}, TGeneralCase{99.5, 2, "1E2"},
+                                           TGeneralCase{1234.5, 4, "1235"}, TGeneralCase{1000.5, 4, "1001"},
+                                           TGeneralCase{0.15, 1, "0.1"}, TGeneralCase{2.675, 3, "2.67"},
+                                           TGeneralCase{1.0000000000000002, 15, "1"}));
+
+TEST(GeneralFormatRoundTrip, FifteenDigitsReadBackWithinHalfAUnit) {
+  std::mt19937_64 Random(7);
+  std::uniform_real_distribution<double> Exponent(-300, 300), Mantissa(1, 10);
+  for (int i = 0; i < 20000; ++i) {
+    const double X = Mantissa(Random) * std::pow(10.0, Exponent(Random)) * (i % 2 ? -1 : 1);
+    EXPECT_NEAR(StrToFloat(FormatGeneral(X, 15)), X, std::abs(X) * 5e-15) << FormatGeneral(X, 15);
+    EXPECT_EQ(StrToFloat(FormatGeneral(X, 17)), X);
+  }
+}
+
+TEST(PlainConversion, AcceptsPlainNumbersOnly) {
+  EXPECT_EQ(StrToFloat("1e2"), 100);
+  EXPECT_EQ(StrToFloat("-0.5"), -0.5);
+  EXPECT_EQ(StrToFloat("+5"), 5);
+  EXPECT_EQ(StrToFloat(".5"), 0.5);
+  EXPECT_EQ(StrToFloat("5."), 5);
+  EXPECT_EQ(StrToFloat(" 7 "), 7);
+  EXPECT_EQ(StrToFloat("1E-999"), 0);
+  for (const char* Bad : {"abc", "0,66", "", "-", "1e", "1e+", "5k", "50 ohm", "1e999", "1..2", "--1", "0x10", "inf",
+                          "nan"}) {
+    try {
+      StrToFloat(Bad);
+      ADD_FAILURE() << Bad;
+    } catch (const EConvertError& E) {
+      EXPECT_EQ(E.what(), "'" + std::string(Bad) + "' is not a valid floating point value");
+    }
+  }
+}
+
+TEST(PlainConversion, IntegersAreDecimalAndInRange) {
+  EXPECT_EQ(StrToInt("100"), 100);
+  EXPECT_EQ(StrToInt("-5"), -5);
+  EXPECT_EQ(StrToInt("+12"), 12);
+  EXPECT_EQ(StrToInt("2147483647"), 2147483647);
+  for (const char* Bad : {"1O0", "", "1.0", "2147483648", "+-3", "1e2", "0x1F", " "}) {
+    try {
+      StrToInt(Bad);
+      ADD_FAILURE() << Bad;
+    } catch (const EConvertError& E) {
+      EXPECT_EQ(E.what(), "'" + std::string(Bad) + "' is not a valid integer value");
+    }
+  }
+}
+
+}  // namespace
