@@ -168,3 +168,27 @@ std::string FormatGeneral(double Value, int Precision) {
   }
   return Text;
 }
+
+std::string FormatFixed(double Value, int Precision, int Digits) {
+  if (!std::isfinite(Value)) return FormatGeneral(Value, Precision);
+  const double Magnitude = std::fabs(Value);
+  std::string Decimals;  // the value in units of 10^-Digits, as decimal digits
+  if (Magnitude != 0) {
+    const int Exponent = RoundSignificant(Magnitude, 17).Exponent;
+    const int Significant = std::min(std::clamp(Precision, 1, 17), Exponent + 1 + Digits);
+    if (Significant > 0) {
+      const TRounded R = RoundSignificant(Magnitude, Significant);
+      Decimals = R.Digits + std::string(std::max(0, R.Exponent + Digits + 1 - Significant), '0');
+    } else if (Significant == 0 && RoundSignificant(Magnitude * 2, 17).Exponent > Exponent) {
+      Decimals = "1";  // at least half a unit of the last decimal rounds up to it
+    }
+  }
+  Decimals.erase(0, std::min(Decimals.find_first_not_of('0'), Decimals.size()));
+  const bool Zero = Decimals.empty();
+  const std::size_t Width = static_cast<std::size_t>(std::max(Digits, 0)) + 1;
+  if (Decimals.size() < Width) Decimals.insert(0, Width - Decimals.size(), '0');
+  std::string Text = Value < 0 && !Zero ? "-" : "";
+  Text += Decimals.substr(0, Decimals.size() - Width + 1);
+  if (Digits > 0) Text += "." + Decimals.substr(Decimals.size() - Width + 1);
+  return Text;
+}

@@ -10,6 +10,10 @@
 // ('1E-5', '2.2E-11', '1E15').
 std::string FormatGeneral(double Value, int Precision);
 
+// Fixed notation with exactly Digits decimals, the value first rounded to at most Precision
+// significant digits (halves away from zero): (0.19900, 3, 3) gives '0.199', (1.2345, 3, 3) '1.230'.
+std::string FormatFixed(double Value, int Precision, int Digits);
+
 double StrToFloat(const std::string& S);  // plain conversion, raises EConvertError
 int StrToInt(const std::string& S);       // decimal, raises EConvertError
 

@@ -55,6 +55,23 @@ TEST(GeneralFormatRoundTrip, FifteenDigitsReadBackWithinHalfAUnit) {
   }
 }
 
+TEST(FixedFormat, RoundsToSignificantDigitsThenShowsExactDecimals) {
+  EXPECT_EQ(FormatFixed(0.199, 3, 3), "0.199");
+  EXPECT_EQ(FormatFixed(1.2345, 3, 3), "1.230");
+  EXPECT_EQ(FormatFixed(0, 3, 2), "0.00");
+  EXPECT_EQ(FormatFixed(0.5, 3, 2), "0.50");
+  EXPECT_EQ(FormatFixed(0.999, 3, 2), "1.00");
+  EXPECT_EQ(FormatFixed(0.125, 3, 2), "0.13");   // an exact tie goes away from zero
+  EXPECT_EQ(FormatFixed(0.12456, 3, 2), "0.12");  // rounded once, at the second decimal
+  EXPECT_EQ(FormatFixed(0.005, 3, 2), "0.01");
+  EXPECT_EQ(FormatFixed(0.0049, 3, 2), "0.00");
+  EXPECT_EQ(FormatFixed(0.0001, 3, 2), "0.00");
+  EXPECT_EQ(FormatFixed(-0.001, 3, 2), "0.00");
+  EXPECT_EQ(FormatFixed(-7.5, 3, 0), "-8");
+  EXPECT_EQ(FormatFixed(1234.5, 3, 1), "1230.0");
+  EXPECT_EQ(FormatFixed(99.96, 3, 1), "100.0");
+}
+
 TEST(PlainConversion, AcceptsPlainNumbersOnly) {
   EXPECT_EQ(StrToFloat("1e2"), 100);
   EXPECT_EQ(StrToFloat("-0.5"), -0.5);
