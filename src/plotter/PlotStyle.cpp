@@ -1,0 +1,34 @@
+#include "plotter/PlotStyle.h"
+
+#include <utility>
+
+TPlotFont::TPlotFont(TFont Initial, std::function<void()> Changed)
+    : Current(std::move(Initial)), Changed(std::move(Changed)) {}
+
+void TPlotFont::Assign(const TFont& Font) {
+  if (Font == Current) return;
+  Current = Font;
+  Changed();
+}
+
+void TPlotFont::SetName(const std::string& Name) { Assign({Name, Current.Size, Current.Bold, Current.Color}); }
+
+void TPlotFont::SetSize(int Size) { Assign({Current.Name, Size, Current.Bold, Current.Color}); }
+
+void TPlotFont::SetBold(bool Bold) { Assign({Current.Name, Current.Size, Bold, Current.Color}); }
+
+void TPlotFont::SetColor(TColor Color) { Assign({Current.Name, Current.Size, Current.Bold, Color}); }
+
+TPlotPen::TPlotPen(std::function<void()> Changed) : Changed(std::move(Changed)) {}
+
+void TPlotPen::Assign(const TPen& Pen) {
+  if (Pen == Current) return;
+  Current = Pen;
+  Changed();
+}
+
+void TPlotPen::SetColor(TColor Color) { Assign({Color, Current.Width, Current.Mode}); }
+
+void TPlotPen::SetWidth(int Width) { Assign({Current.Color, Width, Current.Mode}); }
+
+void TPlotPen::SetMode(TPenMode Mode) { Assign({Current.Color, Current.Width, Mode}); }
