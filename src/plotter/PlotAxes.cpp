@@ -34,7 +34,7 @@ int RoundPixel(long double V) {
   constexpr long double Limit = 1 << 30;
   if (!(V > -Limit)) return -(1 << 30);
   if (V > Limit) return 1 << 30;
-  return static_cast<int>(std::nearbyint(V));
+  return static_cast<int>(std::lrint(V));
 }
 
 int XToPixel(const TPlotAxes& A, long double X) { return A.Margin + RoundPixel((X - A.XMin) * A.XScale); }
