@@ -15,8 +15,6 @@ void TPlotFont::SetName(const std::string& Name) { Assign({Name, Current.Size, C
 
 void TPlotFont::SetSize(int Size) { Assign({Current.Name, Size, Current.Bold, Current.Color}); }
 
-void TPlotFont::SetBold(bool Bold) { Assign({Current.Name, Current.Size, Bold, Current.Color}); }
-
 void TPlotFont::SetColor(TColor Color) { Assign({Current.Name, Current.Size, Current.Bold, Color}); }
 
 TPlotPen::TPlotPen(std::function<void()> Changed) : Changed(std::move(Changed)) {}
@@ -27,8 +25,4 @@ void TPlotPen::Assign(const TPen& Pen) {
   Changed();
 }
 
-void TPlotPen::SetColor(TColor Color) { Assign({Color, Current.Width, Current.Mode}); }
-
 void TPlotPen::SetWidth(int Width) { Assign({Current.Color, Width, Current.Mode}); }
-
-void TPlotPen::SetMode(TPenMode Mode) { Assign({Current.Color, Current.Width, Mode}); }

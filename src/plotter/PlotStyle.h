@@ -11,14 +11,8 @@ public:
   TPlotFont(TFont Initial, std::function<void()> Changed);
 
   const TFont& Value() const { return Current; }
-  const std::string& Name() const { return Current.Name; }
-  int Size() const { return Current.Size; }
-  bool Bold() const { return Current.Bold; }
-  TColor Color() const { return Current.Color; }
-
   void SetName(const std::string& Name);
   void SetSize(int Size);
-  void SetBold(bool Bold);
   void SetColor(TColor Color);
   void Assign(const TFont& Font);  // every attribute, one notification
 
@@ -32,14 +26,8 @@ public:
   explicit TPlotPen(std::function<void()> Changed);
 
   const TPen& Value() const { return Current; }
-  TColor Color() const { return Current.Color; }
-  int Width() const { return Current.Width; }
-  TPenMode Mode() const { return Current.Mode; }
-
-  void SetColor(TColor Color);
   void SetWidth(int Width);
-  void SetMode(TPenMode Mode);
-  void Assign(const TPen& Pen);
+  void Assign(const TPen& Pen);  // every attribute, one notification
 
 private:
   TPen Current;

@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <ostream>
 
-#include "platform/Errors.h"
 #include "plotter/PlotAxes.h"
-#include "plotter/PlotBounds.h"
 
 namespace {
 
@@ -24,17 +21,6 @@ TPlotAxes Bode(bool XLog) {
   A.YMax = 0;
   CalcScale(A);
   return A;
-}
-
-TEST(Scale, BoundsLieOnTheEdgesOfThePlotArea) {
-  const TPlotAxes A = Bode(false);
-  EXPECT_EQ(A.PlotWidth, 428);
-  EXPECT_EQ(A.PlotHeight, 214);
-  EXPECT_EQ(XToPixel(A, 0), 15);
-  EXPECT_EQ(XToPixel(A, 1000), 443);
-  EXPECT_EQ(YToPixel(A, -50), 242);
-  EXPECT_EQ(YToPixel(A, 0), 28);
-  EXPECT_EQ(YToPixel(A, -20), 242 - 128);  // 30 * 4.28 = 128.4
 }
 
 TEST(Scale, EqualBoundsArePushedApartAtExtendedPrecision) {
@@ -62,6 +48,7 @@ TEST(Scale, ValuesFarOutsideMapFarOutsideWithoutOverflow) {
 
 struct TCorner {
   const char* Name;
+  bool TopRight;
   int Dx, Dy;  // from the corner
   bool Inside;
 };
@@ -71,38 +58,34 @@ void PrintTo(const TCorner& C, std::ostream* Os) { *Os << C.Name; }
 class PlotCorners : public ::testing::TestWithParam<TCorner> {};
 
 TEST_P(PlotCorners, AreInsideAndOnePixelBeyondIsNot) {
+  const TCorner& C = GetParam();
   for (const bool XLog : {false, true}) {
     const TPlotAxes A = Bode(XLog);
-    const bool Right = GetParam().Name[1] == 'R', Top = GetParam().Name[0] == 'T';
-    const int X = (Right ? A.Width - A.RightMargin : A.Margin) + GetParam().Dx;
-    const int Y = (Top ? A.TopMargin : A.Height - A.BottomMargin) + GetParam().Dy;
+    const int X = (C.TopRight ? A.Width - A.RightMargin : A.Margin) + C.Dx;
+    const int Y = (C.TopRight ? A.TopMargin : A.Height - A.BottomMargin) + C.Dy;
     long double XV = 0, YV = 0;
-    EXPECT_EQ(PixelToValue(A, X, Y, XV, YV), GetParam().Inside) << XLog;
-    if (GetParam().Dx == 0 && GetParam().Dy == 0) {
-      const long double XBound = Right ? A.XMax : A.XMin;
-      EXPECT_NEAR(XV, XLog ? std::pow(10.0L, XBound) : XBound, 1e-9L);
-      EXPECT_NEAR(YV, Top ? A.YMax : A.YMin, 1e-15L);
+    EXPECT_EQ(PixelToValue(A, X, Y, XV, YV), C.Inside) << XLog;
+    if (C.Dx != 0 || C.Dy != 0) continue;
+    const long double XBound = C.TopRight ? A.XMax : A.XMin;
+    const long double XData = XLog ? std::pow(10.0L, XBound) : XBound;
+    if (C.TopRight) {
+      EXPECT_NEAR(XV, XData, 1e-9L);
+      EXPECT_NEAR(YV, A.YMax, 1e-15L);
+    } else {
+      EXPECT_EQ(XV, XData);
+      EXPECT_EQ(YV, A.YMin);
     }
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Pixels, PlotCorners,
-                         ::testing::Values(TCorner{"BL", 0, 0, true}, TCorner{"BL", -1, 0, false},
-                                           TCorner{"BL", 0, 1, false}, TCorner{"TR", 0, 0, true},
-                                           TCorner{"TR", 1, 0, false}, TCorner{"TR", 0, -1, false},
-                                           TCorner{"TL", 0, 0, true}, TCorner{"BR", 0, 0, true}),
-                         [](const auto& Info) {
-                           return std::string(Info.param.Name) + (Info.param.Inside ? "Corner" : "Beyond") +
-                                  std::to_string(Info.index);
-                         });
-
-TEST(PixelToValue, BottomLeftIsExactlyTheLowerBounds) {
-  const TPlotAxes A = Bode(true);
-  long double XV = 0, YV = 0;
-  EXPECT_TRUE(PixelToValue(A, A.Margin, A.Height - A.BottomMargin, XV, YV));
-  EXPECT_EQ(XV, std::pow(10.0L, A.XMin));
-  EXPECT_EQ(YV, -50);
-}
+                         ::testing::Values(TCorner{"BottomLeft", false, 0, 0, true},
+                                           TCorner{"LeftOfBottomLeft", false, -1, 0, false},
+                                           TCorner{"BelowBottomLeft", false, 0, 1, false},
+                                           TCorner{"TopRight", true, 0, 0, true},
+                                           TCorner{"RightOfTopRight", true, 1, 0, false},
+                                           TCorner{"AboveTopRight", true, 0, -1, false}),
+                         [](const auto& I) { return std::string(I.param.Name); });
 
 TEST(PixelToValue, NoPlotAreaHasNoValueUnderAnyPixel) {
   TPlotAxes A = Bode(false);
@@ -112,114 +95,6 @@ TEST(PixelToValue, NoPlotAreaHasNoValueUnderAnyPixel) {
   EXPECT_FALSE(PixelToValue(A, 20, 28, XV, YV));
   EXPECT_EQ(XV, 0);
   EXPECT_EQ(YV, -50);
-}
-
-struct TBoundCase {
-  const char* Name;
-  void (*Assign)(TPlotAxes&, long double);
-  long double Value, Min, Max;
-};
-
-void PrintTo(const TBoundCase& C, std::ostream* Os) { *Os << C.Name; }
-
-class LinearBounds : public ::testing::TestWithParam<TBoundCase> {};
-
-TEST_P(LinearBounds, PushTheOtherBoundAUnitAway) {
-  TPlotAxes A;
-  A.XMin = 0;
-  GetParam().Assign(A, GetParam().Value);
-  const bool IsX = GetParam().Name[0] == 'X';
-  EXPECT_EQ(IsX ? A.XMin : A.YMin, GetParam().Min);
-  EXPECT_EQ(IsX ? A.XMax : A.YMax, GetParam().Max);
-}
-
-INSTANTIATE_TEST_SUITE_P(Setters, LinearBounds,
-                         ::testing::Values(TBoundCase{"YMinAboveYMax", AssignYMin, 20, 20, 21},
-                                           TBoundCase{"YMaxBelowYMin", AssignYMax, -60, -61, -60},
-                                           TBoundCase{"YMinEqualYMax", AssignYMin, 10, 10, 11},
-                                           TBoundCase{"YMinBelow", AssignYMin, -50, -50, 10},
-                                           TBoundCase{"XMinAboveXMax", AssignXMin, 20, 20, 21},
-                                           TBoundCase{"XMaxBelowXMin", AssignXMax, -5, -6, -5}),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
-
-TEST(LogBounds, AreStoredAsLogarithmsWithoutTouchingTheOtherBound) {
-  TPlotAxes A;
-  AssignXLog(A, true);
-  EXPECT_EQ(A.XMin, -16);
-  EXPECT_EQ(A.XMax, 1);
-  AssignXMax(A, 1e6L);
-  EXPECT_EQ(A.XMax, 6);
-  AssignXMin(A, 1e8L);
-  EXPECT_EQ(A.XMin, 8);  // above XMax: left as it is
-  AssignXMin(A, 0);
-  EXPECT_EQ(A.XMin, -16);
-}
-
-TEST(LogBounds, AssigningTheSameStateDoesNotConvertAgain) {
-  TPlotAxes A;
-  AssignXLog(A, true);
-  AssignXLog(A, true);
-  EXPECT_EQ(A.XMax, 1);
-  AssignXLog(A, false);
-  AssignXLog(A, false);
-  EXPECT_NEAR(A.XMax, 10, 1e-17L);
-  EXPECT_NEAR(A.XMin, 1e-16L, 1e-33L);
-}
-
-struct TFault {
-  const char* Name;
-  bool XLog;
-  void (*Assign)(TPlotAxes&, long double);
-  long double Value;
-  const char* Error;
-};
-
-void PrintTo(const TFault& F, std::ostream* Os) { *Os << F.Name; }
-
-class BoundFaults : public ::testing::TestWithParam<TFault> {};
-
-TEST_P(BoundFaults, RaiseAndKeepEveryBound) {
-  TPlotAxes A;
-  AssignXLog(A, GetParam().XLog);
-  const TPlotAxes Before = A;
-  try {
-    GetParam().Assign(A, GetParam().Value);
-    ADD_FAILURE() << "no error";
-  } catch (const EMathError& E) {
-    EXPECT_STREQ(E.what(), GetParam().Error);
-  }
-  EXPECT_EQ(A.XMin, Before.XMin);
-  EXPECT_EQ(A.XMax, Before.XMax);
-  EXPECT_EQ(A.YMin, Before.YMin);
-  EXPECT_EQ(A.YMax, Before.YMax);
-}
-
-const char* Invalid = "Invalid floating point operation";
-const long double Inf = std::numeric_limits<long double>::infinity();
-
-INSTANTIATE_TEST_SUITE_P(
-    Setters, BoundFaults,
-    ::testing::Values(TFault{"NegativeLogXMin", true, AssignXMin, -1, Invalid},
-                      TFault{"NegativeLogXMax", true, AssignXMax, -1e6L, Invalid},
-                      TFault{"InfiniteLogXMax", true, AssignXMax, Inf, Invalid},
-                      TFault{"NaNYMin", false, AssignYMin, std::nanl(""), Invalid},
-                      TFault{"InfiniteXMin", false, AssignXMin, -Inf, Invalid}),
-    [](const auto& Info) { return std::string(Info.param.Name); });
-
-TEST(LinearBounds, ASpanBeyondTheExtendedRangeRaisesOverflow) {
-  TPlotAxes A;
-  AssignYMax(A, std::numeric_limits<long double>::max());
-  EXPECT_THROW(AssignYMin(A, -std::numeric_limits<long double>::max()), EMathError);
-  EXPECT_EQ(A.YMin, 0);
-}
-
-TEST(LogBounds, SwitchingOnWithABoundWithoutLogarithmRaisesAndKeepsTheLinearAxis) {
-  TPlotAxes A;
-  AssignXMin(A, 0);
-  EXPECT_THROW(AssignXLog(A, true), EMathError);
-  EXPECT_FALSE(A.XLog);
-  EXPECT_EQ(A.XMin, 0);
-  EXPECT_EQ(A.XMax, 10);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QMouseEvent>
 #include <cmath>
 #include <ostream>
 
@@ -10,28 +9,6 @@
 #include "platform/Fonts.h"
 
 namespace {
-
-TEST(PlotPanel, StartsWithUnitGridsOverTenByTen) {
-  QWidget Window;
-  TPlotPanel P(&Window);
-  EXPECT_EQ(P.width(), 300);
-  EXPECT_EQ(P.height(), 200);
-  EXPECT_EQ(P.XMin(), 1e-16L);
-  EXPECT_EQ(P.XMax(), 10);
-  EXPECT_EQ(P.YMax(), 10);
-  EXPECT_EQ(P.XMarksInterval(), 1);
-  EXPECT_EQ(P.PlotMode(), pmLine);
-  for (int L = 0; L < PlotLayers; ++L) {
-    EXPECT_EQ(P.PointCount(L), 1);
-    EXPECT_EQ(P.LayerMode(L), pmLine);
-    EXPECT_EQ(P.LayerWidth(L), 1);
-  }
-  P.SetLayerOption(true);  // per-layer styles are not offered
-  EXPECT_FALSE(P.LayerOption());
-  P.SetXLog(true);
-  EXPECT_EQ(P.XMin(), -16);
-  EXPECT_EQ(P.XMax(), 1);
-}
 
 struct TLayerCase {
   int Given, Stored;
@@ -53,18 +30,6 @@ INSTANTIATE_TEST_SUITE_P(Layers, PointLayers,
                          ::testing::Values(TLayerCase{0, 0}, TLayerCase{8, 0}, TLayerCase{-1, 7},
                                            TLayerCase{13, 5}));
 
-TEST(PlotPanel, ClearEmptiesEveryLayer) {
-  TBodePanel B;
-  B.Sweep();
-  B.Panel->AddPoint(clRed, 0, 200000, -20);
-  B.Panel->AddPoint(clRed, 3, 500000, -20);
-  B.Panel->AddPoint(clRed, 3, 600000, -20);
-  B.Panel->Clear();
-  for (int L = 0; L < PlotLayers; ++L) EXPECT_EQ(B.Panel->PointCount(L), 1);
-  EXPECT_EQ(B.Count(clRed), 0);
-  EXPECT_TRUE(B.Panel->PenUp());
-}
-
 TEST(PlotPanel, PointsWithoutALogarithmAreRefusedUnderXLog) {
   TBodePanel B;
   TPlotPanel& P = *B.Panel;
@@ -76,28 +41,21 @@ TEST(PlotPanel, PointsWithoutALogarithmAreRefusedUnderXLog) {
   EXPECT_EQ(P.Points(0)[1].X, 6);
 }
 
-TEST(PlotPanel, NegativeBoundUnderXLogRaisesAndKeepsTheBound) {
-  TBodePanel B;
-  const long double Before = B.Panel->XMin();
-  EXPECT_THROW(B.Panel->SetXMin(-1), EMathError);
-  EXPECT_EQ(B.Panel->XMin(), Before);
-}
-
 TEST(PlotPanel, TitleFontFollowsTheParentUntilItIsSet) {
   QWidget Window;
   Window.setFont(PointFont("MS Sans Serif", 8, true));
   TPlotPanel P(&Window);
-  EXPECT_TRUE(P.Font().Bold());
-  EXPECT_EQ(P.Font().Size(), 8);
+  EXPECT_TRUE(P.Font().Value().Bold);
+  EXPECT_EQ(P.Font().Value().Size, 8);
   Window.setFont(PointFont("Verdana", 10, false));
-  EXPECT_FALSE(P.Font().Bold());
-  EXPECT_EQ(P.Font().Size(), 10);
+  EXPECT_FALSE(P.Font().Value().Bold);
+  EXPECT_EQ(P.Font().Value().Size, 10);
   P.SetTitle("T");
   EXPECT_EQ(P.TopMargin(), 13 + 15 + 2);
   P.Font().SetSize(8);
   Window.setFont(PointFont("Verdana", 12, true));
-  EXPECT_EQ(P.Font().Size(), 8);
-  EXPECT_FALSE(P.Font().Bold());
+  EXPECT_EQ(P.Font().Value().Size, 8);
+  EXPECT_FALSE(P.Font().Value().Bold);
   EXPECT_EQ(P.TopMargin(), 11 + 15 + 2);
 }
 
@@ -137,25 +95,6 @@ TEST(PlotPanel, APaintWhileHeldShowsNoNewPoints) {
   EXPECT_EQ(CountIn(P->Screen(), clRed), 0);
   P->SetHold(false);
   EXPECT_GT(CountIn(P->Screen(), clRed), 0);
-}
-
-TEST(PlotPanel, MouseSignalsCarryPanelPixels) {
-  QWidget Window;
-  auto* P = new TPlotPanel(&Window);
-  P->move(50, 60);
-  int Down = 0, Moved = 0;
-  QObject::connect(P, &TPlotPanel::MouseDown, [&](Qt::MouseButton Button, int X, int Y) {
-    EXPECT_EQ(Button, Qt::LeftButton);
-    Down = X * 1000 + Y;
-  });
-  QObject::connect(P, &TPlotPanel::MouseMove, [&](int X, int Y) { Moved = X * 1000 + Y; });
-  QMouseEvent Press(QEvent::MouseButtonPress, QPointF(30, 40), QPointF(80, 100), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QCoreApplication::sendEvent(P, &Press);
-  QMouseEvent Move(QEvent::MouseMove, QPointF(31, 41), QPointF(81, 101), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(P, &Move);
-  EXPECT_EQ(Down, 30040);
-  EXPECT_EQ(Moved, 31041);
 }
 
 }  // namespace
