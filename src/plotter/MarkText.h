@@ -1,0 +1,9 @@
+#pragma once
+// The texts written beside the plot's grid lines. Values below 1000 read in fixed notation with
+// at most two decimals ("0.##"); larger ones in scientific notation with at most two mantissa
+// decimals ("0.##e-0" under the X axis, "0.##e-00" beside the Y axis). Halves round away from
+// zero on the value's 18 significant digits, and the period is always the decimal separator.
+#include <string>
+
+std::string XMarkText(long double V);
+std::string YMarkText(long double V);
