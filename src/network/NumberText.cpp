@@ -187,8 +187,10 @@ std::string FormatFixed(double Value, int Precision, int Digits) {
   const bool Zero = Decimals.empty();
   const std::size_t Width = static_cast<std::size_t>(std::max(Digits, 0)) + 1;
   if (Decimals.size() < Width) Decimals.insert(0, Width - Decimals.size(), '0');
+  const std::string Whole = Decimals.substr(0, Decimals.size() - Width + 1);
+  if (Whole.size() > static_cast<std::size_t>(std::max(Precision, 1))) return FormatGeneral(Value, Precision);
   std::string Text = Value < 0 && !Zero ? "-" : "";
-  Text += Decimals.substr(0, Decimals.size() - Width + 1);
+  Text += Whole;
   if (Digits > 0) Text += "." + Decimals.substr(Decimals.size() - Width + 1);
   return Text;
 }

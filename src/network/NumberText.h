@@ -12,6 +12,8 @@ std::string FormatGeneral(double Value, int Precision);
 
 // Fixed notation with exactly Digits decimals, the value first rounded to at most Precision
 // significant digits (halves away from zero): (0.19900, 3, 3) gives '0.199', (1.2345, 3, 3) '1.230'.
+// A value that then has more than Precision digits before the point is written in the general
+// number format instead (1200 with 3 digits gives '1.2E3').
 std::string FormatFixed(double Value, int Precision, int Digits);
 
 double StrToFloat(const std::string& S);  // plain conversion, raises EConvertError

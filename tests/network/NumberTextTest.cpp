@@ -68,7 +68,8 @@ TEST(FixedFormat, RoundsToSignificantDigitsThenShowsExactDecimals) {
   EXPECT_EQ(FormatFixed(0.0001, 3, 2), "0.00");
   EXPECT_EQ(FormatFixed(-0.001, 3, 2), "0.00");
   EXPECT_EQ(FormatFixed(-7.5, 3, 0), "-8");
-  EXPECT_EQ(FormatFixed(1234.5, 3, 1), "1230.0");
+  EXPECT_EQ(FormatFixed(1234.5, 3, 1), "1.23E3");
+  EXPECT_EQ(FormatFixed(999.6, 3, 0), "1E3");
   EXPECT_EQ(FormatFixed(99.96, 3, 1), "100.0");
 }
 

@@ -1,0 +1,94 @@
+#pragma once
+// The Smith chart of the workbench. It draws the grid, the network's path and the frequency-scan
+// trace into its own off-screen bitmap, maps between impedances and pixels, solves an element
+// from a chart point, and copies the finished picture to the screen canvas it was given.
+#include <array>
+
+#include "network/NetCalc.h"
+#include "platform/Canvas.h"
+
+class TSmithChart {
+public:
+  // ScreenCanvas may be null: then Paint copies nowhere.
+  explicit TSmithChart(TCanvas* ScreenCanvas);
+  TSmithChart(const TSmithChart&) = delete;
+  TSmithChart& operator=(const TSmithChart&) = delete;
+
+  int CenterX = 0, CenterY = 0;
+  double Rho = 0;  // |reflection| of the last point given to CalcRho
+  int Radius = 0;  // of the unit circle in pixels, zoom included
+  double ChartZn = 50;
+  int ChartWidth = 0, ChartHeight = 0;
+  TCanvas* BitmapCanvas;
+  TCanvas* ScreenCanvas;
+  TBitmap ChartBitmap;
+  TRect ChartRect;
+  bool ShowLabels = false;
+  std::array<int, 21> NodeX{}, NodeY{};  // marker of each node, 0 = the load
+  int Zoom = 1;
+  bool Normalized = false;
+  bool ShowSWR = false;
+
+  // Bounds on the loops whose length comes from the user's numbers, so that every drawing ends.
+  static constexpr int MaxLinePieces = 60000;  // pieces of one line's locus
+  static constexpr int MaxScanSteps = 100000;  // segments of the scan trace
+  static constexpr int MaxMarkerDots = 10000;  // dots of one marker interval
+
+  // The empty chart, sized AWidth x AHeight, with its labels in AZn ohms.
+  void DrawChart(int AWidth, int AHeight, double AZn);
+  void Paint();
+  void ZToPixel(const TComplex& Z, int& PX, int& PY, double Zn) const;
+  // Normalised impedance, |reflection| and a plain arctangent angle of a pixel; false outside
+  // the rim (the outputs are set all the same).
+  bool PixelToZ(int X, int Y, double& Rn, double& Xn, double& Rho, double& Angle) const;
+  static void ZToY(double& A, double& B);
+
+  // The path of an evaluated network on a freshly drawn chart of the same Zn.
+  void DrawNetwork(TNetWork& Network);
+  double GetSWR() const;  // -1 from |reflection| 0.999 on
+  void CalcRho(const TComplex& Z);
+  void DrawPoint(int Index, double R, double X);
+  void DrawSWRCircle(double R, double X);
+
+  // The value, in the selected element's base unit, that brings its input node onto the grid
+  // line of the clicked point. A line is left at the length found, the network evaluated.
+  bool CalcElement(TNetWork& Network, int X, int Y, double& Value);
+
+  // The chart with the input impedance's trace over the scan range; the network ends evaluated
+  // at its working frequency.
+  void DrawScan(TNetWork& Network, double MajorMark, double MinorMark);
+  void DrawDot(int X, int Y, TColor Color, int Size);
+
+private:
+  struct TMarkerPixels {
+    int PX, PY, QX, QY;  // the node and its admittance mirrored through the centre
+  };
+
+  void DrawRCircle(double R);
+  void DrawXArc(double X);
+  void DrawTitlesAndLegend(int M);
+
+  void DrawNodeLabels(int NrOfElements);
+  TMarkerPixels MarkerPixels(double R, double X) const;
+  void DrawMarkers(const TMarkerPixels& M, bool Load);
+
+  void DrawLocus(const TNetWork& Network, int p);
+  void DrawCs(const TNetWork& Network, int p);
+  void DrawCp(const TNetWork& Network, int p);
+  void DrawLs(const TNetWork& Network, int p);
+  void DrawLp(const TNetWork& Network, int p);
+  void DrawRs(const TNetWork& Network, int p);
+  void DrawRp(const TNetWork& Network, int p);
+  void DrawLine(const TNetWork& Network, int p);
+  void DrawParallelSteps(const TNetWork& Network, int p, const TComplex& Zs);
+  void DrawCircleStep(double X1, double Y1, double X2, double Y2, QPointF Start, QPointF End);
+  void MoveToZ(const TComplex& Z, double Zn);
+  void LineToZ(const TComplex& Z, double Zn);
+  QPoint LinePixel(const TComplex& Z, double Zn) const;
+
+  double SearchLineLength(TNetWork& Network, int p, const TComplex& Zt);
+
+  QPoint ScanPoint(TNetWork& Network, double F);
+  void DrawTrace(TNetWork& Network);
+  void DrawFrequencyMarks(TNetWork& Network, double Interval, TColor Color, int Size, bool Labelled);
+};

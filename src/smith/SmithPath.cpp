@@ -1,0 +1,104 @@
+// The network's path: node and admittance markers, node labels, the SWR circle and the SWR.
+#include <algorithm>
+#include <cmath>
+
+#include "smith/ChartMath.h"
+#include "smith/Smith.h"
+
+using namespace smith_detail;
+using netcalc_detail::Store;
+
+namespace {
+
+constexpr double UnmatchableRho = 0.999;
+constexpr int MarkerSize = 3;
+
+}  // namespace
+
+void TSmithChart::DrawNetwork(TNetWork& Network) {
+  const double Zn = Network.GetZn();
+  ChartZn = Zn;
+  TCanvas& C = *BitmapCanvas;
+  for (int p = 1; p <= Network.NrOfElements; ++p) {
+    const TComplex zc = Normalised(Network.Elements[p + 1].Z, Zn);
+    C.Pen.Width = 2;
+    C.Pen.Color = p == Network.Selected ? clRed : clBlue;
+    DrawLocus(Network, p);
+    DrawPoint(p, zc.Re, zc.Im);
+    CalcRho(zc);
+    const TComplex zL = Normalised(Network.Elements[1].Z, Zn);
+    DrawPoint(0, zL.Re, zL.Im);  // the load marker stays on top
+    Paint();
+  }
+  if (ShowLabels) DrawNodeLabels(Network.NrOfElements);
+  if (ShowSWR) {
+    const TComplex zin = Normalised(Network.Elements[Network.NrOfElements + 1].Z, Zn);
+    DrawSWRCircle(zin.Re, zin.Im);
+  }
+  Paint();
+}
+
+// Paths longer than the marker arrays share the last slot, which the input node writes last.
+void TSmithChart::DrawNodeLabels(int NrOfElements) {
+  TCanvas& C = *BitmapCanvas;
+  C.Brush.SetColor(clYellow);
+  const int Last = std::min(NrOfElements, static_cast<int>(NodeX.size()) - 1);
+  for (int k = 0; k <= Last; ++k) {
+    if (k == 0)
+      C.TextOut(NodeX[0] + 2, NodeY[0] + 2, "ZL");
+    else if (k < Last)
+      C.TextOut(NodeX[k] - 16, NodeY[k] + 2, "Z" + std::to_string(k));
+    else
+      C.TextOut(NodeX[k] + 2, NodeY[k] - 16, "Z in");
+  }
+}
+
+double TSmithChart::GetSWR() const {
+  if (Rho < UnmatchableRho) return Store((1 + Ext(Rho)) / (1 - Ext(Rho)));
+  return -1;
+}
+
+void TSmithChart::CalcRho(const TComplex& Z) {
+  const TGamma G = GammaOver(Z.Re, Z.Im, GammaDenominator(Z.Re, Z.Im));
+  Rho = Store(std::sqrt(Ext(G.Re) * G.Re + Ext(G.Im) * G.Im));
+}
+
+TSmithChart::TMarkerPixels TSmithChart::MarkerPixels(double R, double X) const {
+  const TGamma G = GammaOver(R, X, GammaDenominator(R, X));
+  const int DX = Round(Ext(Radius) * G.Re), DY = -Round(Ext(Radius) * G.Im);
+  return {CenterX + DX, CenterY + DY, CenterX - DX, CenterY - DY};
+}
+
+void TSmithChart::DrawMarkers(const TMarkerPixels& M, bool Load) {
+  TCanvas& C = *BitmapCanvas;
+  C.Pen.Mode = TPenMode::Copy;
+  C.Pen.Color = Load ? clGreen : clRed;
+  C.Brush.SetColor(Load ? clLime : clRed);
+  C.Ellipse(M.PX - MarkerSize, M.PY - MarkerSize, M.PX + MarkerSize, M.PY + MarkerSize);
+  C.Pen.Color = clBlue;
+  C.Pen.Width = 1;
+  C.Brush.SetColor(clWhite);
+  C.Ellipse(M.QX - MarkerSize, M.QY - MarkerSize, M.QX + MarkerSize, M.QY + MarkerSize);
+  C.Pen.Color = clBlack;
+}
+
+void TSmithChart::DrawPoint(int Index, double R, double X) {
+  const TMarkerPixels M = MarkerPixels(R, X);
+  const auto Slot = static_cast<std::size_t>(std::clamp(Index, 0, static_cast<int>(NodeX.size()) - 1));
+  NodeX[Slot] = M.PX;
+  NodeY[Slot] = M.PY;
+  DrawMarkers(M, Index == 0);
+}
+
+void TSmithChart::DrawSWRCircle(double R, double X) {
+  TCanvas& C = *BitmapCanvas;
+  const TMarkerPixels M = MarkerPixels(R, X);
+  DrawMarkers(M, false);
+  const int Rh = Round(Ext(Radius) * Rho);
+  C.Pen.Color = clLime;
+  C.Pen.Width = 2;
+  C.Brush.Style = TBrushStyle::Clear;
+  C.Ellipse(CenterX + Rh, CenterY + Rh, CenterX - Rh, CenterY - Rh);
+  C.Pen.Width = 1;
+  DrawMarkers(M, false);
+}

@@ -1,0 +1,107 @@
+// Solving the selected element from a clicked chart point.
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+#include "platform/Dialogs.h"
+#include "smith/ChartMath.h"
+#include "smith/Smith.h"
+
+using namespace smith_detail;
+using netcalc_detail::Divide;
+using netcalc_detail::Store;
+
+namespace {
+
+constexpr double TwoPi = 2 * std::numbers::pi;
+constexpr int LineSearchPasses = 10000;
+constexpr double LineSearchTolerance = 0.002;  // radians
+constexpr double Shorter = 0.998, Longer = 1.002;
+
+// A lumped element moves its node along its own grid line until it crosses the clicked point's:
+// Delta is how far it has to go, positive when a real element can do it.
+struct TLumpedCase {
+  Ext Delta;
+  Ext Scale;        // omega for a reactance, 1 for a resistor
+  bool Reciprocal;  // value 1/(Scale Delta), otherwise Delta/Scale
+  const char* Message;
+};
+
+std::optional<TLumpedCase> LumpedCase(TElementType T, const TComplex& Zp, const TComplex& Zt, double Omega) {
+  TComplex Yp, Yt;
+  CReciprocal(Zp, Yp);
+  CReciprocal(Zt, Yt);
+  switch (T) {
+    case TElementType::Cs:
+      return TLumpedCase{Ext(Zp.Im) - Zt.Im, Omega, true, "Negative capacitors don't exist, use a series INDUCTOR"};
+    case TElementType::Cp:
+      return TLumpedCase{Ext(Yt.Im) - Yp.Im, Omega, false, "Negative capacitors don't exist, use a parallel INDUCTOR"};
+    case TElementType::Ls:
+      return TLumpedCase{Ext(Zt.Im) - Zp.Im, Omega, false, "Negative inductors don't exist, use a series CAPACITOR"};
+    case TElementType::Lp:
+      return TLumpedCase{Ext(Yp.Im) - Yt.Im, Omega, true, "Negative inductors don't exist, use a parallel CAPACITOR"};
+    case TElementType::Rs:
+      return TLumpedCase{Ext(Zt.Re) - Zp.Re, 1, false, "Negative resistors don't exist!"};
+    case TElementType::Rp:
+      return TLumpedCase{Ext(Yt.Re) - Yp.Re, 1, true, "Negative resistors don't exist!"};
+    default:
+      return std::nullopt;
+  }
+}
+
+// Angle of the normalised impedance z about the centre C0 of a line's rotation circle: 0 at the
+// left of C0, growing clockwise on the screen, the way a growing line turns the impedance.
+double RotationAngle(const TComplex& z, double C0) {
+  const TGamma G = GammaOver(z.Re, z.Im, GammaDenominator(z.Re, z.Im));
+  const double a = G.Im;
+  double d = Store(Ext(G.Re) - C0);
+  if (d == 0) d = 1e-16;
+  const double Theta = Store(std::atan(std::fabs(Ext(a) / d)));
+  if (d > 0) return a > 0 ? std::numbers::pi - Theta : std::numbers::pi + Theta;
+  return a > 0 ? Theta : TwoPi - Theta;
+}
+
+}  // namespace
+
+bool TSmithChart::CalcElement(TNetWork& Network, int X, int Y, double& Value) {
+  double Rn = 0, Xn = 0, PointRho = 0, Angle = 0;
+  if (!PixelToZ(X, Y, Rn, Xn, PointRho, Angle)) return false;
+  const int p = Network.Selected;
+  if (p < 1 || p + 1 >= static_cast<int>(Network.Elements.size())) return false;
+  const double Zn = Network.GetZn();
+  const TComplex Zt{Store(Ext(Rn) * Zn), Store(Ext(Xn) * Zn)};
+  const TElementType T = Network.Elements[p + 1].ElementType;
+  if (T == TElementType::Line) {
+    Value = SearchLineLength(Network, p, Zt);
+    return true;
+  }
+  const std::optional<TLumpedCase> Case = LumpedCase(T, Network.Elements[p].Z, Zt, Network.Omega());
+  if (!Case) return false;
+  if (!(Case->Delta > 0)) {
+    Dialogs().MessageBox(Case->Message, TMsgKind::Warning, {TMsgButton::OK});
+    return false;
+  }
+  Value = Store(Case->Reciprocal ? Divide(1, Case->Scale * Case->Delta) : Divide(Case->Delta, Case->Scale));
+  return true;
+}
+
+// Lengthens or shortens the line by 0.2 % a pass until its input node's angle about the line's
+// rotation centre meets the target's.
+double TSmithChart::SearchLineLength(TNetWork& Network, int p, const TComplex& Zt) {
+  const double Zn = Network.GetZn();
+  TElement& E = Network.Elements[p + 1];
+  const Ext z0 = Divide(E.Z0, Zn);
+  const double C0 = Store(Divide(z0 - 1, z0 + 1));
+  const double Start = RotationAngle(Normalised(Network.Elements[p].Z, Zn), C0);
+  double Target = RotationAngle(Normalised(Zt, Zn), C0);
+  if (Target < Start) Target += TwoPi;
+  for (int Pass = 1;; ++Pass) {
+    double Reached = RotationAngle(Normalised(E.Z, Zn), C0);
+    if (Reached < Start) Reached += TwoPi;
+    const double Factor = Target < Reached ? Shorter : Target > Reached ? Longer : 1;
+    E.SetLineLength(Store(Factor * Ext(E.LineLength)));
+    Network.Calculate();
+    if (Pass > LineSearchPasses || std::fabs(Target - Reached) < LineSearchTolerance) break;
+  }
+  return E.LineLength;
+}
