@@ -14,10 +14,6 @@ std::string CurrentFileName;
 
 namespace {
 
-constexpr int Digits = 15;
-
-std::string Number(double V) { return FormatGeneral(V, Digits); }
-
 std::string Trim(const std::string& S) {
   const std::size_t B = S.find_first_not_of(" \t");
   if (B == std::string::npos) return {};
@@ -102,9 +98,11 @@ bool FindKey(const std::vector<std::string>& Lines, bool Required, int& Index, c
   return true;
 }
 
+std::string FileNumber(double V) { return FormatGeneral(V, 15); }
+
 std::optional<double> LargestDouble(const std::string& S) {
   constexpr double Largest = std::numeric_limits<double>::max();
-  static const std::string LargestText = Number(Largest);
+  static const std::string LargestText = FileNumber(Largest);
   const std::string T = Trim(S);
   if (T == LargestText) return Largest;
   if (T == "-" + LargestText) return -Largest;
@@ -139,30 +137,30 @@ std::vector<std::string> SnfLines(const TNetWork& Net, const std::string& Circui
                              ":NrofElements",
                              std::to_string(Count),
                              ":Frequency (Hz)",
-                             Number(Net.Frequency),
+                             FileNumber(Net.Frequency),
                              ":Start Frequency (Hz)",
-                             Number(Net.ScanStart),
+                             FileNumber(Net.ScanStart),
                              ":Stop Frequency (Hz)",
-                             Number(Net.ScanStop),
+                             FileNumber(Net.ScanStop),
                              ":Steps",
                              std::to_string(Net.ScanSteps),
                              ":Q",
-                             Number(Net.Q),
+                             FileNumber(Net.Q),
                              ":Zn",
-                             Number(Net.Zn),
+                             FileNumber(Net.Zn),
                              ":Rg",
-                             Number(Net.Rg),
+                             FileNumber(Net.Rg),
                              "#",
                              ":Element data"};
   for (int i = 0; i <= Count; ++i) {
     const TElement& E = Net.Elements[i + 1];
     L.push_back(":" + std::to_string(i));
     L.push_back(TypeName(E.ElementType));
-    L.push_back(Number(E.Value));
-    if (i == 0) L.push_back(Number(Net.Elements[0].Value));
+    L.push_back(FileNumber(E.Value));
+    if (i == 0) L.push_back(FileNumber(Net.Elements[0].Value));
     if (E.ElementType == TElementType::Line) {
       for (double V : {E.LineLength, E.Z0, E.VelocityFactor, E.Attenuation, E.AttenuationFreq})
-        L.push_back(Number(V));
+        L.push_back(FileNumber(V));
     }
   }
   return L;

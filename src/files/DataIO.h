@@ -35,6 +35,9 @@ int FindKeyLine(const std::vector<std::string>& Lines, const std::string& Key);
 bool FindKey(const std::vector<std::string>& Lines, bool Required, int& Index, const std::string& Key,
              std::string& Value);
 
+// A number as both files write it: the general number format with 15 significant digits.
+std::string FileNumber(double V);
+
 // The text the 15-digit format writes for the largest doubles, '1.79769313486232E308' (with or
 // without a minus sign and blanks around it), lies just above the double range; the readers take
 // it back as the largest double. Empty for any other text.

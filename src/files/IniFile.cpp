@@ -12,8 +12,6 @@
 
 namespace {
 
-std::string Number(double V) { return FormatGeneral(V, 15); }
-
 // The frequency lines take SI prefixes.
 double PrefixedValue(const std::string& S) {
   if (const auto V = LargestDouble(S)) return *V;
@@ -30,23 +28,23 @@ std::vector<std::string> IniLines(const TNetWork& Net, const TPreferences& Prefs
           "#  Please do not edit !",
           "#",
           ":Frequency (Hz)",
-          Number(Net.Frequency),
+          FileNumber(Net.Frequency),
           ":Start Frequency (Hz)",
-          Number(Net.ScanStart),
+          FileNumber(Net.ScanStart),
           ":Stop Frequency (Hz)",
-          Number(Net.ScanStop),
+          FileNumber(Net.ScanStop),
           ":Steps",
           std::to_string(Net.ScanSteps),
           ":Q",
-          Number(Net.Q),
+          FileNumber(Net.Q),
           ":Zn",
-          Number(Net.Zn),
+          FileNumber(Net.Zn),
           ":Major Mark",
-          Number(Prefs.MajorMark),
+          FileNumber(Prefs.MajorMark),
           ":Minor Mark",
-          Number(Prefs.MinorMark),
+          FileNumber(Prefs.MinorMark),
           ":UpDown Interval",
-          Number(Prefs.UpDownInterval),
+          FileNumber(Prefs.UpDownInterval),
           ":Normalized",
           Prefs.Normalized ? "1" : "0",
           ":FullScreen",
