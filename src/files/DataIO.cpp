@@ -120,7 +120,7 @@ std::string CircuitName(const std::string& FileName) {
   return Name;
 }
 
-std::vector<std::string> SnfLines(const TNetWork& Net, const std::string& CircuitName) {
+std::vector<std::string> SnfLines(const TNetWork& Net, const std::string& Circuit) {
   // The reader clamps the count the same way, and the blocks must stay inside the slots.
   const int Count = std::clamp(Net.NrOfElements, 2, 30);
   std::vector<std::string> L{"#",
@@ -131,7 +131,7 @@ std::vector<std::string> SnfLines(const TNetWork& Net, const std::string& Circui
                              "#  Please do not edit !",
                              "#",
                              ":Circuit name",
-                             OneLine(CircuitName),
+                             OneLine(Circuit),
                              ":Creator",
                              OneLine(Net.Creator),
                              ":NrofElements",

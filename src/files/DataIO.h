@@ -23,10 +23,11 @@ void SaveSnf(TNetWork& Net);
 // before the failure stay in Net.
 void LoadSnf(TNetWork& Net);
 
-// The index of the first key line that Key names, or -1. Only key lines count: the value line
-// after a key (any but the element header) is never taken for a key, whatever it holds. A key line names Key when, after any
-// leading blanks, it begins with Key and Key is not followed there by a letter or a digit: so
-// ":Frequency" names ":Frequency (Hz)", and ':1' names neither ':10' nor ':1x'.
+// The index of the first key line that Key names, or -1. Only key lines count: the line after a
+// key line (any but the element header) is its value, never taken for a key, whatever it holds.
+// A key line names Key when, after any leading blanks, it begins with Key and Key is not followed
+// there by a letter or a digit: ":Frequency" names ":Frequency (Hz)", ':1' names neither ':10'
+// nor ':1x'.
 int FindKeyLine(const std::vector<std::string>& Lines, const std::string& Key);
 
 // Finds Key as FindKeyLine does. Found: Index is the key line, Value the line after it, true.
@@ -50,8 +51,8 @@ double FileFloat(const std::string& S);
 // first ".sbp" removed.
 std::string CircuitName(const std::string& FileName);
 
-// The lines of the file for Net, with CircuitName on the circuit-name line.
-std::vector<std::string> SnfLines(const TNetWork& Net, const std::string& CircuitName);
+// The lines of the file for Net, with Circuit on the circuit-name line.
+std::vector<std::string> SnfLines(const TNetWork& Net, const std::string& Circuit);
 
 // Reads the lines of a network file into Net, in the order the format gives; what LoadSnf does
 // after reading the file. Raises as LoadSnf does.
