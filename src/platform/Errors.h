@@ -35,4 +35,8 @@ public:
   static ESnfError MissingKey(const std::string& Key) {
     return ESnfError("Bad snf-file, Could not find " + Key);
   }
+  // A key whose value or data lines are cut off by the end of the file.
+  static ESnfError MissingValue(const std::string& Key) {
+    return ESnfError("Bad snf-file, Could not find the value of " + Key);
+  }
 };
