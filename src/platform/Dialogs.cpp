@@ -3,7 +3,8 @@
 namespace {
 
 // Until the program installs its real dialogs, nothing is shown: every box answers as if the
-// user had confirmed it unchanged, and every file dialog as if it had been cancelled.
+// user had confirmed it unchanged, and every file dialog and modal form as if it had been
+// cancelled.
 class TSilentDialogs : public TDialogs {
 public:
   TMsgButton MessageBox(const std::string&, TMsgKind, std::vector<TMsgButton>) override { return TMsgButton::OK; }
@@ -12,6 +13,7 @@ public:
   std::optional<std::string> SaveFileName(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;
   }
+  bool ShowModal(TModalForm&) override { return false; }
 };
 
 TSilentDialogs SilentDialogs;

@@ -7,6 +7,14 @@
 enum class TMsgKind { Information, Warning, Error, Confirmation };
 enum class TMsgButton { OK, Cancel, Yes, No };
 
+// A modal form of the program (a dialog with OK and Cancel, the About box). Execute shows it and
+// waits; it answers whether the form was closed with OK.
+class TModalForm {
+public:
+  virtual ~TModalForm() = default;
+  virtual bool Execute() = 0;
+};
+
 class TDialogs {
 public:
   virtual ~TDialogs() = default;
@@ -17,6 +25,8 @@ public:
   virtual std::optional<std::string> OpenFileName(const std::string& Filter, const std::string& DefaultExt) = 0;
   virtual std::optional<std::string> SaveFileName(const std::string& Filter, const std::string& DefaultExt,
                                                   const std::string& InitialName) = 0;
+  // shows one of the program's modal forms; true when it was closed with OK
+  virtual bool ShowModal(TModalForm& Form) = 0;
 };
 
 TDialogs& Dialogs();            // the one in use

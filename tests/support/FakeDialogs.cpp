@@ -38,3 +38,9 @@ std::optional<std::string> TFakeDialogs::SaveFileName(const std::string& Filter,
   FileRequests.push_back({Filter, DefaultExt, InitialName, true});
   return Take(FileAnswers, std::optional<std::string>());
 }
+
+bool TFakeDialogs::ShowModal(TModalForm& Form) {
+  ShownForms.push_back(&Form);
+  const auto Answer = Take(ModalAnswers, std::function<bool(TModalForm&)>());
+  return Answer ? Answer(Form) : false;
+}

@@ -2,6 +2,7 @@
 // The scripted dialogs of the tests: records everything shown and answers from queues. An empty
 // queue answers like the silent default (OK, the default text, cancelled).
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,10 +27,14 @@ public:
   std::deque<TMsgButton> MessageAnswers;
   std::deque<std::string> InputAnswers;
   std::deque<std::optional<std::string>> FileAnswers;
+  // Each answer plays the user on the form as it is shown (fills its fields, presses a button)
+  // and returns whether it was closed with OK.
+  std::deque<std::function<bool(TModalForm&)>> ModalAnswers;
 
   std::vector<TMessage> Messages;
   std::vector<TInput> Inputs;
   std::vector<TFileRequest> FileRequests;
+  std::vector<TModalForm*> ShownForms;
 
   TFakeDialogs() : Previous(&Dialogs()) { SetDialogs(this); }
   ~TFakeDialogs() override { SetDialogs(Previous); }
@@ -43,6 +48,7 @@ public:
   std::optional<std::string> OpenFileName(const std::string& Filter, const std::string& DefaultExt) override;
   std::optional<std::string> SaveFileName(const std::string& Filter, const std::string& DefaultExt,
                                           const std::string& InitialName) override;
+  bool ShowModal(TModalForm& Form) override;
 
 private:
   TDialogs* Previous;
