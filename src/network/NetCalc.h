@@ -4,5 +4,6 @@
 #include "network/Complex.h"
 #include "network/Network.h"
 #include "network/NumberText.h"
+#include "network/Transfer.h"
 #include "network/ValueText.h"
 #include "platform/Errors.h"

@@ -1,0 +1,109 @@
+#include "ui/PrefUnit.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "network/NetCalc.h"
+#include "platform/Fonts.h"
+#include "ui/Guard.h"
+
+namespace {
+
+void Label(QWidget* Parent, const char* Text, int Left, int Top) {
+  auto* L = new QLabel(QString::fromUtf8(Text), Parent);
+  L->move(Left, Top);
+  L->adjustSize();
+}
+
+QLineEdit* Edit(QWidget* Parent, const char* Text, int Left, int Top) {
+  auto* E = new QLineEdit(QString::fromUtf8(Text), Parent);
+  E->setGeometry(Left, Top, 65, 21);
+  return E;
+}
+
+QCheckBox* Check(QWidget* Parent, const char* Caption, int Left, int Top, int Width, int Height) {
+  auto* C = new QCheckBox(QString::fromUtf8(Caption), Parent);
+  C->setGeometry(Left, Top, Width, Height);
+  return C;
+}
+
+}  // namespace
+
+TPrefForm::TPrefForm(QWidget* Parent) : QDialog(Parent) {
+  setWindowTitle(QStringLiteral("Preferences"));
+  setFont(PointFont("MS Sans Serif", 8, false));
+  setFixedSize(460, 260);
+  move(screen()->geometry().center() - rect().center());
+  CreateGeneral();
+  CreateScanOptions();
+  Savesettings = Check(this, "Save current settings to be used at start", 16, 200, 233, 25);
+  BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
+  BitBtn2->setGeometry(272, 200, 75, 25);
+  BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+  BitBtn1->setGeometry(368, 200, 75, 25);
+  BitBtn1->setDefault(true);
+  SetTabOrder();
+  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+  connect(FreqEdit, &QLineEdit::textChanged, this, [this] { Guarded([this] { FreqEditChange(); }); });
+  connect(Normalized, &QCheckBox::toggled, this, &TPrefForm::NormalizedClick);
+  connect(FullScreen, &QCheckBox::toggled, this, &TPrefForm::FullScreenClick);
+}
+
+void TPrefForm::CreateGeneral() {
+  GroupBox1 = new QGroupBox(QStringLiteral("General"), this);
+  GroupBox1->setGeometry(8, 8, 241, 185);
+  Label(GroupBox1, "Frequency", 96, 24);
+  FreqEdit = Edit(GroupBox1, "100 MHz", 160, 16);
+  Label(GroupBox1, "Up / Down Steps", 64, 48);
+  UDEdit = Edit(GroupBox1, "1 MHz", 160, 44);
+  Label(GroupBox1, "Zn", 128, 80);
+  ZnEdit = Edit(GroupBox1, "50", 160, 72);
+  Label(GroupBox1, "Q factor", 112, 104);
+  QEdit = Edit(GroupBox1, "0", 160, 100);
+  Normalized = Check(GroupBox1, "Show Smithchart Normalized", 16, 136, 177, 17);
+  Normalized->setChecked(true);
+  FullScreen = Check(GroupBox1, "FullScreen", 16, 160, 97, 17);
+  FullScreen->setToolTip(QStringLiteral("Show Mainwindow Fullscreen"));
+}
+
+void TPrefForm::CreateScanOptions() {
+  ScanBox = new QGroupBox(QStringLiteral("Scan Options"), this);
+  ScanBox->setGeometry(256, 8, 193, 185);
+  Label(ScanBox, "Start Frequentie ", 24, 24);
+  StartFreqEdit = Edit(ScanBox, "StartFreqEdit", 112, 16);
+  Label(ScanBox, "StopFrequentie", 24, 48);
+  StopFreqEdit = Edit(ScanBox, "StopFreqEdit", 112, 40);
+  Label(ScanBox, "Number of Steps", 24, 72);
+  StepsEdit = Edit(ScanBox, "100", 112, 64);
+  auto* Bevel1 = new QFrame(ScanBox);
+  Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  Bevel1->setGeometry(8, 96, 177, 2);
+  Label(ScanBox, "Marker Interval", 32, 104);
+  Label(ScanBox, "Major", 80, 128);
+  MajorMarkEdit = Edit(ScanBox, "1 MHz", 112, 120);
+  Label(ScanBox, "Minor", 80, 152);
+  MinorMarkEdit = Edit(ScanBox, "200 kHz", 112, 144);
+}
+
+// Scan Options first, then OK and Cancel, then General, then the save switch.
+void TPrefForm::SetTabOrder() {
+  QWidget* Order[] = {StartFreqEdit, StopFreqEdit, StepsEdit, MajorMarkEdit, MinorMarkEdit, BitBtn1, BitBtn2,
+                      UDEdit,        Normalized,   FullScreen, FreqEdit,     QEdit,         ZnEdit,  Savesettings};
+  for (std::size_t i = 1; i < std::size(Order); ++i) setTabOrder(Order[i - 1], Order[i]);
+}
+
+bool TPrefForm::Execute() { return exec() == QDialog::Accepted; }
+
+// Typing a frequency proposes a scan from 0.9 to 1.1 times it; it takes effect only on OK.
+void TPrefForm::FreqEditChange() {
+  const long double F = ParseValue(FreqEdit->text().toStdString(), "Hz");
+  StartFreqEdit->setText(QString::fromStdString(FormatValue(4, "Hz", static_cast<double>(0.9L * F))));
+  StopFreqEdit->setText(QString::fromStdString(FormatValue(4, "Hz", static_cast<double>(1.1L * F))));
+}

@@ -1,0 +1,48 @@
+#include "ui/ResultText.h"
+
+#include <cmath>
+
+#include "network/Checked.h"
+#include "network/NetCalc.h"
+
+using namespace netcalc_detail;
+
+namespace {
+
+constexpr double Negligible = 0.0001;  // ohm; smaller parts are shown as 0
+constexpr Ext Nudge = 1e-10L;           // keeps the parallel form finite when R or X is 0
+
+std::string F(int Digits, const std::string& Unit, double Value) { return FormatValue(Digits, Unit, Value); }
+
+std::string SeriesText(double R, double X, double Omega) {
+  if (X < 0)
+    return "Re: " + F(3, "", R) + "    Im: " + F(3, "ohm", X) + " (Cs=" + F(3, "F", Store(Divide(-1, Ext(Omega) * X))) +
+           ")";
+  return "Re: " + F(3, "", R) + "    Im: +" + F(3, "ohm", X) + " (Ls=" + F(4, "H", Store(Divide(X, Omega))) + ")";
+}
+
+std::string ParallelText(double R, double X, double Omega) {
+  const double Rp = Store(R + Divide(Ext(X) * X, R + Nudge));
+  const double Xp = Store(X + Divide(Ext(R) * R, X + Nudge));
+  const std::string Head = "Re: " + F(3, "", Rp) + " // Im: " + F(3, "", Xp);
+  if (X < 0) return Head + "ohm (Cp=" + F(3, "", Store(Divide(-1, Ext(Omega) * Xp))) + "F)";
+  return Head + "ohm (Lp=" + F(3, "", Store(Divide(Xp, Omega))) + "H)";
+}
+
+}  // namespace
+
+TPointerTexts PointerTexts(double Rn, double Xn, double Rho, double Angle, double Zn) {
+  const long Degrees = std::lrint(Ext(Angle) * 360 / (2 * Pi)) + 90;
+  const double Ro = Store(Ext(Rn) * Zn), Xo = Store(Ext(Xn) * Zn);
+  const std::string Magnitude = FormatFixed(Rho, 3, 2) + "  angle: ";
+  if (Xo < 0) return {F(3, " ohm", Ro) + " " + F(3, "j", Xo) + " ohm", Magnitude + std::to_string(Degrees - 180) + " degrees"};
+  return {F(3, " ohm", Ro) + " + " + F(3, "j", Xo) + " ohm", Magnitude + std::to_string(Degrees) + " degrees"};
+}
+
+TInputTexts InputTexts(const TComplex& Zin, double Omega) {
+  const double R = std::fabs(Zin.Re) < Negligible ? 0 : Zin.Re;
+  const double X = std::fabs(Zin.Im) < Negligible ? 0 : Zin.Im;
+  return {SeriesText(R, X, Omega), ParallelText(R, X, Omega)};
+}
+
+std::string SWRText(double SWR) { return SWR < 0 ? "infinite" : FormatGeneral(SWR, 3); }

@@ -1,0 +1,23 @@
+#pragma once
+// The result texts: the input impedance in series and in parallel form with its equivalent
+// capacitance or inductance, the standing-wave ratio, and the read-out under the mouse.
+#include <string>
+
+#include "network/Complex.h"
+
+struct TInputTexts {
+  std::string ZinSer, ZinPar;
+};
+
+struct TPointerTexts {
+  std::string MuisPos, Rho;
+};
+
+// The read-out of the point under the mouse: Rn, Xn, Rho and Angle as the chart's PixelToZ gives
+// them (Angle the plain arctangent, 0 on the centre row), Zn in ohm.
+TPointerTexts PointerTexts(double Rn, double Xn, double Rho, double Angle, double Zn);
+
+// Zin is the input node's impedance in ohm, Omega the angular frequency.
+TInputTexts InputTexts(const TComplex& Zin, double Omega);
+// "infinite" for a negative ratio (the chart's sign for |rho| >= 0.999).
+std::string SWRText(double SWR);

@@ -1,0 +1,75 @@
+#include "ui/TLine.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "network/NetCalc.h"
+#include "platform/Fonts.h"
+#include "ui/Guard.h"
+
+namespace {
+
+QLabel* Label(QWidget* Parent, const char* Text, int Left, int Top) {
+  auto* L = new QLabel(QString::fromUtf8(Text), Parent);
+  L->move(Left, Top);
+  L->adjustSize();
+  return L;
+}
+
+QLineEdit* Edit(QWidget* Parent, int Left, int Top, int Width) {
+  auto* E = new QLineEdit(Parent);
+  E->setGeometry(Left, Top, Width, 21);
+  return E;
+}
+
+}  // namespace
+
+TTLineForm::TTLineForm(QWidget* Parent) : QDialog(Parent) {
+  setWindowTitle(QStringLiteral("Transmissionline data"));
+  setFont(PixelFont("MS Sans Serif", 11, false));
+  setGeometry(417, 202, 337, 248);
+  Elabel = Label(this, "Elabel", 72, 16);
+  Label(this, "Length in meter", 48, 48);
+  LenEdit = Edit(this, 136, 40, 57);
+  Label(this, "Characteristic impedance", 8, 80);
+  ZoEdit = Edit(this, 136, 72, 57);
+  Label(this, "Velocity factor", 56, 112);
+  kEdit = Edit(this, 136, 104, 57);
+  Label(this, "Attenuation in dB/100 m ", 8, 144);
+  aEdit = Edit(this, 136, 136, 57);
+  Label(this, "at ", 200, 144);
+  fEdit = Edit(this, 216, 136, 52);
+  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton->setGeometry(184, 176, 57, 25);
+  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  CancelButton->setGeometry(248, 176, 59, 25);
+  OKButton->setDefault(true);
+  setTabOrder(LenEdit, ZoEdit);
+  setTabOrder(ZoEdit, kEdit);
+  setTabOrder(kEdit, aEdit);
+  setTabOrder(aEdit, OKButton);
+  setTabOrder(OKButton, CancelButton);
+  setTabOrder(CancelButton, fEdit);
+  connect(OKButton, &QPushButton::clicked, this, [this] { Guarded([this] { OKButtonClick(); }); });
+  connect(CancelButton, &QPushButton::clicked, this, [this] { Guarded([this] { CancelButtonClick(); }); });
+}
+
+bool TTLineForm::Execute() {
+  OKButton->setFocus();
+  return exec() == QDialog::Accepted;
+}
+
+// Velocity factor, impedance and attenuation must be plain numbers; the length and the frequency
+// are read with prefixes and units later.
+void TTLineForm::OKButtonClick() {
+  try {
+    for (const QLineEdit* E : {kEdit, ZoEdit, aEdit}) StrToFloat(E->text().toStdString());
+  } catch (const EConvertError& Error) {
+    Dialogs().MessageBox(std::string("Error in data\n") + Error.what(), TMsgKind::Error, {TMsgButton::OK});
+    return;
+  }
+  accept();
+}
+
+void TTLineForm::CancelButtonClick() { reject(); }

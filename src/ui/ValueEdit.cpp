@@ -1,0 +1,14 @@
+#include "ui/ValueEdit.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+void TValueEdit::mouseReleaseEvent(QMouseEvent* Event) {
+  QLineEdit::mouseReleaseEvent(Event);
+  emit Clicked();
+}
+
+void TValueEdit::keyPressEvent(QKeyEvent* Event) {
+  emit KeyDown(Event->key(), Event->modifiers());
+  QLineEdit::keyPressEvent(Event);
+}

@@ -1,0 +1,182 @@
+#pragma once
+// The workbench window: the Smith chart on the left, the "Diagram" panel on the right, the one
+// network and the one chart of the run, and every control through which the user edits them.
+#include <QMainWindow>
+#include <memory>
+
+#include "files/IniFile.h"
+#include "network/NetCalc.h"
+#include "platform/Canvas.h"
+#include "smith/Smith.h"
+#include "ui/ControlTable.h"
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class TAboutBox;
+class THelpWindow;
+class TPaintBox;
+class TPlotPanel;
+class TPrintDialog;
+class TPrefForm;
+class TTLineForm;
+class TValueEdit;
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+public:
+  TForm1();
+  ~TForm1() override;
+
+  // The program-wide objects, freed by CloseNetwork.
+  std::unique_ptr<TNetWork> Net;
+  std::unique_ptr<TSmithChart> SmithChart;
+  TPlotPanel* PlotPanel = nullptr;  // the Bode plot, a hidden child of the window until shown
+
+  // Controls, named as the workbench names them.
+  TPaintBox* SmithPbox = nullptr;
+  QGroupBox* Schema = nullptr;
+  TPaintBox *ZinBox = nullptr, *ZlBox = nullptr;
+  TPaintBox *PaintBox1 = nullptr, *PaintBox2 = nullptr, *PaintBox3 = nullptr, *PaintBox4 = nullptr,
+            *PaintBox5 = nullptr;
+  QPushButton *B0 = nullptr, *B1 = nullptr, *B2 = nullptr, *B3 = nullptr, *B4 = nullptr, *B5 = nullptr;
+  QFrame* Panel1 = nullptr;
+  QLabel *E0TypeLabel = nullptr, *E1TypeLabel = nullptr, *E2TypeLabel = nullptr, *E3TypeLabel = nullptr,
+         *E4TypeLabel = nullptr, *E5TypeLabel = nullptr;
+  QLabel *E1ValueLabel = nullptr, *E2ValueLabel = nullptr, *E3ValueLabel = nullptr, *E4ValueLabel = nullptr,
+         *E5ValueLabel = nullptr;
+  TValueEdit *Edit_1 = nullptr, *Edit0 = nullptr, *Edit1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr,
+             *Edit4 = nullptr, *Edit5 = nullptr;
+  QPushButton *TB1 = nullptr, *TB2 = nullptr, *TB3 = nullptr, *TB4 = nullptr, *TB5 = nullptr;
+  QLineEdit *ZinSer = nullptr, *ZinPar = nullptr, *SWRedit = nullptr, *MuisPosEdit = nullptr, *RhoEdit = nullptr;
+  QPushButton* DrawSWR = nullptr;
+  QPushButton *ZnButton = nullptr, *FreqButton = nullptr;
+  QLineEdit *ZnEdit = nullptr, *FreqText = nullptr;
+  QRadioButton *CalcE = nullptr, *Scan = nullptr;
+  QPushButton *Up = nullptr, *Dwn = nullptr;
+  QLabel* MarkerLabel = nullptr;
+  QTimer* UDTimer = nullptr;
+  std::unique_ptr<TPrintDialog> PrintDialog1;
+
+  QMenu *Bestand1 = nullptr, *Options1 = nullptr, *ZoomMenu = nullptr, *Help = nullptr;
+  QAction *Nieuw = nullptr, *Openen = nullptr, *Bewaren = nullptr, *PrintIt = nullptr, *Afsluiten = nullptr;
+  QAction *SmithchartLabels = nullptr, *PrefMenu = nullptr, *QFactor = nullptr, *Bodeplot = nullptr;
+  QAction *x1 = nullptr, *x2 = nullptr, *x5 = nullptr, *x10 = nullptr;
+  QAction *Help2 = nullptr, *About = nullptr;
+
+  // The dialogs, created hidden with the window and kept for the whole run.
+  TTLineForm* TLineForm = nullptr;
+  TPrefForm* PrefForm = nullptr;
+  TAboutBox* AboutBox = nullptr;
+  THelpWindow* HelpWindow = nullptr;
+
+  // Control tables by diagram position: 0 is the load, 1 .. 5 the elements from the load
+  // towards the input; ValueEdits[-1] is the load reactance.
+  TControlTable<TPaintBox*, 0, 5> DiagramBoxes;
+  TControlTable<TValueEdit*, -1, 5> ValueEdits;
+  TControlTable<QLabel*, 0, 5> TypeLabels;
+  TControlTable<QLabel*, 1, 5> ValueLabels;
+  TControlTable<QPushButton*, 1, 5> LineButtons;
+  TControlTable<QPushButton*, 0, 5> ElementButtons;
+
+  // The window's own state; all but SchemaBitmap are preferences.
+  TBitmap SchemaBitmap;
+  double MajorMark = 1e6, MinorMark = 2e5, UpDownInterval = 1e7;
+  bool Normalized = true;
+  bool FullScreen = false;
+  int HeightReserve = 26;
+
+  void LoadPictureClick();
+  void Bereken();
+  void UDTimerTimer();  // public: tests drive the repeat without waiting
+
+  // The repeat machine of the Up and Dwn buttons: phase 0 idle, 1 waiting for the first delay,
+  // 2 repeating.
+  int UDPhase = 0;
+  bool UpHeld = false, DwnHeld = false;
+
+protected:
+  void showEvent(QShowEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
+
+private:
+  void CreateMenus();
+  void CreateChartArea();
+  void CreateDiagram();
+  void CreateElementRows();
+  void CreateResultRows();
+  void CreateFrequencyRows();
+  void FillTables();
+  void Connect();
+  void DockSchema();
+  void resizeEvent(QResizeEvent* Event) override;
+
+  void FormCreate();
+  void SizeToScreen();
+  void ApplyHeight();
+  int ClientHeight() const;
+  bool HaalIni();
+  void NieuwClick();
+  void AfsluitenClick();
+  bool FormCloseQuery();
+  void CloseNetwork();
+
+  void ZinBoxPaint();
+  void ZlBoxPaint();
+  void PaintBoxPaint(TPaintBox* Sender);
+  void DrawTile(int Position);
+  void MouseDown(TPaintBox* Sender, Qt::MouseButton Button);
+  void VeranderElement(TPaintBox* Sender, bool Forward);
+  void ButClick(QPushButton* Sender);
+  void SEditClick(TValueEdit* Sender);
+  void FormKeyDown(TValueEdit* Sender, int Key, Qt::KeyboardModifiers Shift);
+  void Commit(int Position);
+  void Scan_CalcClick();
+
+  void BerekenElementen();
+
+  void SmithPboxMouseMove(int X, int Y);
+  void SmithPboxMouseDown(int X, int Y);
+  void SetLoad(double Ro, double Xo);
+  void SmithPboxPaint();
+  void ZoomClick(QAction* Sender);
+  void SmithchartLabelsClick();
+  void DrawSWRClick();
+
+  void TB1Click(QPushButton* Sender);
+  void PrefMenuClick();
+  void ApplyPreferences();
+  void NormalizedClick(bool Checked);
+  void FullScreenClick(bool Checked);
+  void BewaarIni();
+
+  void MaakPlot();
+  void UpdatePlot();
+  void SetPlotBounds(double Low, double High);
+  void BodeplotClick();
+  void PlotMouseMove(int X, int Y);
+
+  void OpenenClick();
+  void BewarenClick();
+  void PrintItClick();
+  void Help2Click();
+  void AboutClick();
+  TPreferences Preferences() const;
+  void SetPreferences(const TPreferences& Prefs);
+
+  void FreqButtonClick();
+  void ZnButtonClick();
+  void QFactorClick();
+  void UpDownClick(QPushButton* Sender);
+  void UpMouseDown(QPushButton* Sender);
+  void UpMouseUp(QPushButton* Sender);
+
+  bool ResetDone = false;
+  std::string PlotNote;  // what the last sweep could not plot, shown after the plot's title
+};

@@ -1,0 +1,75 @@
+// The live chart: the read-out under the mouse, solving an element from a click, zoom, node
+// labels and the SWR circle.
+#include <QAction>
+#include <QPushButton>
+
+#include "platform/PaintBox.h"
+#include "ui/ResultText.h"
+#include "ui/ValueEdit.h"
+#include "ui/Zomarun.h"
+
+void TForm1::SmithPboxMouseMove(int X, int Y) {
+  double Rn = 0, Xn = 0, Rho = 0, Angle = 0;
+  const bool Inside = SmithChart->PixelToZ(X, Y, Rn, Xn, Rho, Angle);
+  MuisPosEdit->clear();
+  RhoEdit->clear();
+  if (!Inside) return;
+  const TPointerTexts Texts = PointerTexts(Rn, Xn, Rho, Angle, Net->GetZn());
+  MuisPosEdit->setText(QString::fromStdString(Texts.MuisPos));
+  RhoEdit->setText(QString::fromStdString(Texts.Rho));
+}
+
+void TForm1::SmithPboxMouseDown(int X, int Y) {
+  double Rn = 0, Xn = 0, Rho = 0, Angle = 0;
+  if (!SmithChart->PixelToZ(X, Y, Rn, Xn, Rho, Angle)) return;
+  const int s = Net->Selected;
+  if (s == 0) SetLoad(Rn * Net->GetZn(), Xn * Net->GetZn());
+  TElement& E = Net->Elements[s + 1];
+  const TElementType T = E.ElementType;
+  double Value = 0;
+  if (T != TElementType::None && T != TElementType::Stub && SmithChart->CalcElement(*Net, X, Y, Value)) {
+    if (T == TElementType::Line) {
+      ValueEdits[s]->setText(QString::fromStdString(FormatValue(3, "m", E.LineLength)));
+    } else {
+      const std::string Unit = T == TElementType::Rs || T == TElementType::Rp ? "" : UnitName(T);
+      ValueEdits[s]->setText(QString::fromStdString(FormatValue(3, Unit, Value)));
+      E.SetValue(Value);
+    }
+  }
+  Bereken();
+}
+
+// The clicked impedance becomes the load, as its texts read it back.
+void TForm1::SetLoad(double Ro, double Xo) {
+  Edit0->setText(QString::fromStdString(FormatValue(3, "", Ro)));
+  Edit_1->setText(QString::fromStdString(FormatValue(3, "", Xo)));
+  const double R = ParseValue(Edit0->text().toStdString(), "ohm");
+  const double X = ParseValue(Edit_1->text().toStdString(), "ohm");
+  Net->Elements[1].Z = {R, X};
+  Net->Elements[1].SetValue(R);
+  Net->Elements[0].SetValue(X);
+}
+
+void TForm1::SmithPboxPaint() {
+  if (SmithChart) SmithChart->Paint();
+}
+
+void TForm1::ZoomClick(QAction* Sender) {
+  const std::pair<QAction*, int> Items[] = {{x1, 1}, {x2, 2}, {x5, 5}, {x10, 10}};
+  for (const auto& [Item, Factor] : Items) {
+    Item->setChecked(Item == Sender);
+    if (Item == Sender) SmithChart->Zoom = Factor;
+  }
+  Bereken();
+}
+
+void TForm1::SmithchartLabelsClick() {
+  SmithChart->ShowLabels = SmithchartLabels->isChecked();
+  Bereken();
+}
+
+void TForm1::DrawSWRClick() {
+  SmithChart->ShowSWR = !SmithChart->ShowSWR;
+  DrawSWR->setText(SmithChart->ShowSWR ? QStringLiteral("Clear SWR") : QStringLiteral("Draw SWR"));
+  Bereken();
+}

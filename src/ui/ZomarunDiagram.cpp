@@ -1,0 +1,150 @@
+// The diagram: element boxes, type cycling with default values, selection and the keys of the
+// value edits.
+#include <QLabel>
+#include <QPushButton>
+#include <numbers>
+
+#include "network/Checked.h"
+#include "platform/PaintBox.h"
+#include "ui/SchemaTiles.h"
+#include "ui/ValueEdit.h"
+#include "ui/Zomarun.h"
+
+using netcalc_detail::Divide;
+using netcalc_detail::Store;
+
+namespace {
+
+QString Text(const std::string& S) { return QString::fromStdString(S); }
+
+void SetBackground(QLabel* Label, const QColor& Colour) {
+  QPalette P = Label->palette();
+  P.setColor(QPalette::Window, Colour);
+  Label->setPalette(P);
+}
+
+void SetCaptionColour(QPushButton* Button, const QColor& Colour) {
+  QPalette P = Button->palette();
+  P.setColor(QPalette::ButtonText, Colour);
+  Button->setPalette(P);
+}
+
+// The type cycle None, Cs, Cp, Ls, Lp, Rs, Rp, Line; a Stub from a file enters it and never returns.
+TElementType NextType(TElementType T, bool Forward) {
+  const int t = static_cast<int>(T);
+  constexpr int Line = static_cast<int>(TElementType::Line);
+  if (Forward) return t >= Line ? TElementType::None : static_cast<TElementType>(t + 1);
+  return t == 0 || t > Line ? TElementType::Line : static_cast<TElementType>(t - 1);
+}
+
+}  // namespace
+
+void TForm1::ZinBoxPaint() { ZinBox->Canvas().Draw(0, 0, SchemaBitmap); }
+
+void TForm1::ZlBoxPaint() { ZlBox->Canvas().Draw(-LoadTileLeft, 0, SchemaBitmap); }
+
+void TForm1::PaintBoxPaint(TPaintBox* Sender) {
+  for (int p = 1; p <= 5; ++p)
+    if (Sender == DiagramBoxes[p]) DrawTile(p);
+}
+
+// A Stub has no tile of its own: its box shows the bare wires with its name.
+void TForm1::DrawTile(int Position) {
+  const TElementType T = Net->Elements[Position + 1].ElementType;
+  TCanvas& C = DiagramBoxes[Position]->Canvas();
+  C.Draw(TileOffset(T == TElementType::Stub ? TElementType::None : T), 0, SchemaBitmap);
+  if (T == TElementType::Stub) {
+    C.Brush.Style = TBrushStyle::Clear;
+    C.Font = TFont{"MS Sans Serif", 7, true, clBlue};
+    C.TextOut(4, 1, TypeName(T));
+  }
+}
+
+void TForm1::MouseDown(TPaintBox* Sender, Qt::MouseButton Button) {
+  VeranderElement(Sender, Button != Qt::RightButton);
+  for (int i = 0; i <= 5; ++i)
+    if (Sender == DiagramBoxes[i]) ButClick(ElementButtons[i]);
+}
+
+void TForm1::VeranderElement(TPaintBox* Sender, bool Forward) {
+  for (int p = 1; p <= 5; ++p) {
+    if (Sender != DiagramBoxes[p]) continue;
+    TElement& E = Net->Elements[p + 1];
+    const TElementType New = NextType(E.ElementType, Forward);
+    E.SetElementType(New);
+    DrawTile(p);
+    TypeLabels[p]->setText(Text(TypeName(New)));
+    ValueEdits[p]->clear();
+    ValueLabels[p]->setText(QStringLiteral("Value :"));
+    LineButtons[p]->hide();
+    Net->SetFrequency(ParseValue(FreqText->text().toStdString(), "Hz"));
+    const double Omega = Net->Omega(), Zn = Net->GetZn();
+    switch (New) {
+      case TElementType::Cs:
+      case TElementType::Cp: E.SetValue(Store(Divide(1, static_cast<long double>(Omega) * Zn))); break;
+      case TElementType::Ls:
+      case TElementType::Lp: E.SetValue(Store(Divide(Zn, Omega))); break;
+      case TElementType::Rs:
+      case TElementType::Rp: E.SetValue(Zn); break;
+      case TElementType::Line:
+        E.SetValue(Store(Divide(4e7L, Net->GetFrequency())));
+        E.SetLineLength(E.Value);
+        ValueLabels[p]->setText(QStringLiteral("Length :"));
+        LineButtons[p]->show();
+        break;
+      default: E.SetValue(0); break;
+    }
+    ValueEdits[p]->setText(Text(FormatValue(3, UnitName(New), E.Value)));
+    ZinSer->setText(QStringLiteral(" Not yet calculated"));
+    ZinPar->setText(QStringLiteral(" Not yet calculated"));
+  }
+}
+
+void TForm1::ButClick(QPushButton* Sender) {
+  int s = 0;
+  for (int i = 0; i <= 5; ++i) {
+    SetCaptionColour(ElementButtons[i], Qt::blue);
+    SetBackground(TypeLabels[i], palette().color(QPalette::Button));
+    if (ElementButtons[i] == Sender) {
+      s = i;
+      SetCaptionColour(ElementButtons[i], Qt::red);
+    }
+  }
+  SetBackground(TypeLabels[s], Qt::cyan);
+  Net->Selected = s;
+  ValueEdits[s]->setEnabled(true);
+  if (s == 0) Edit_1->setEnabled(true);
+  ValueEdits[s]->setFocus();
+  ValueEdits[s]->selectAll();
+  Bereken();
+}
+
+void TForm1::SEditClick(TValueEdit* Sender) {
+  if (Sender == Edit_1) ButClick(B0);
+  for (int i = 0; i <= 5; ++i)
+    if (Sender == ValueEdits[i]) ButClick(ElementButtons[i]);
+}
+
+void TForm1::Commit(int Position) {
+  TElement& E = Net->Elements[Position + 1];
+  const std::string Unit = UnitName(E.ElementType);
+  E.SetValue(ParseValue(ValueEdits[Position]->text().toStdString(), Unit));
+  ValueEdits[Position]->setText(Text(FormatValue(3, Unit, E.Value)));
+}
+
+void TForm1::FormKeyDown(TValueEdit*, int Key, Qt::KeyboardModifiers Shift) {
+  int s = Net->Selected;
+  const bool Ctrl = Shift.testFlag(Qt::ControlModifier);
+  if (Ctrl && (Key == Qt::Key_Left || Key == Qt::Key_Right)) {
+    Commit(s);
+    s = Key == Qt::Key_Left ? (s + 1) % 6 : (s + 5) % 6;
+    ButClick(ElementButtons[s]);
+  } else if (Ctrl && (Key == Qt::Key_Up || Key == Qt::Key_Down)) {
+    VeranderElement(DiagramBoxes[s], Key == Qt::Key_Down);
+    Commit(s);
+    ButClick(ElementButtons[s]);
+  } else if (Key == Qt::Key_Return || Key == Qt::Key_Enter) {
+    for (int p = 1; p <= 5; ++p) Commit(p);
+    Bereken();
+  }
+}

@@ -1,0 +1,70 @@
+// Wiring of the window's events to its handlers. Every handler runs through Guarded, the one
+// place where an error is shown to the user.
+#include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "platform/PaintBox.h"
+#include "ui/Guard.h"
+#include "ui/PrefUnit.h"
+#include "ui/ValueEdit.h"
+#include "ui/Zomarun.h"
+
+void TForm1::Connect() {
+  connect(Nieuw, &QAction::triggered, this, [this] { Guarded([this] { NieuwClick(); }); });
+  connect(Openen, &QAction::triggered, this, [this] { Guarded([this] { OpenenClick(); }); });
+  connect(Bewaren, &QAction::triggered, this, [this] { Guarded([this] { BewarenClick(); }); });
+  connect(PrintIt, &QAction::triggered, this, [this] { Guarded([this] { PrintItClick(); }); });
+  connect(Bodeplot, &QAction::triggered, this, [this] { Guarded([this] { BodeplotClick(); }); });
+  connect(Help2, &QAction::triggered, this, [this] { Guarded([this] { Help2Click(); }); });
+  connect(About, &QAction::triggered, this, [this] { Guarded([this] { AboutClick(); }); });
+  connect(Afsluiten, &QAction::triggered, this, [this] { Guarded([this] { AfsluitenClick(); }); });
+
+  connect(ZinBox, &TPaintBox::Paint, this, [this] { Guarded([this] { ZinBoxPaint(); }); });
+  connect(ZlBox, &TPaintBox::Paint, this, [this] { Guarded([this] { ZlBoxPaint(); }); });
+  for (int p = 0; p <= 5; ++p) {
+    TPaintBox* Box = DiagramBoxes[p];
+    if (p > 0) connect(Box, &TPaintBox::Paint, this, [this, Box] { Guarded([&] { PaintBoxPaint(Box); }); });
+    connect(Box, &TPaintBox::MouseDown, this,
+            [this, Box](Qt::MouseButton Button) { Guarded([&] { MouseDown(Box, Button); }); });
+    QPushButton* B = ElementButtons[p];
+    connect(B, &QPushButton::clicked, this, [this, B] { Guarded([&] { ButClick(B); }); });
+  }
+  for (int i = -1; i <= 5; ++i) {
+    TValueEdit* E = ValueEdits[i];
+    connect(E, &TValueEdit::Clicked, this, [this, E] { Guarded([&] { SEditClick(E); }); });
+    connect(E, &TValueEdit::KeyDown, this, [this, E](int Key, Qt::KeyboardModifiers Shift) {
+      Guarded([&] { FormKeyDown(E, Key, Shift); });
+    });
+  }
+  connect(SmithPbox, &TPaintBox::MouseMove, this, [this](Qt::KeyboardModifiers, int X, int Y) {
+    Guarded([&] { SmithPboxMouseMove(X, Y); });
+  });
+  connect(SmithPbox, &TPaintBox::MouseDown, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
+    Guarded([&] { SmithPboxMouseDown(X, Y); });
+  });
+  connect(SmithPbox, &TPaintBox::Paint, this, [this] { Guarded([this] { SmithPboxPaint(); }); });
+  for (QAction* Item : {x1, x2, x5, x10})
+    connect(Item, &QAction::triggered, this, [this, Item] { Guarded([&] { ZoomClick(Item); }); });
+  connect(SmithchartLabels, &QAction::triggered, this, [this] { Guarded([this] { SmithchartLabelsClick(); }); });
+  connect(DrawSWR, &QPushButton::clicked, this, [this] { Guarded([this] { DrawSWRClick(); }); });
+  connect(FreqButton, &QPushButton::clicked, this, [this] { Guarded([this] { FreqButtonClick(); }); });
+  connect(ZnButton, &QPushButton::clicked, this, [this] { Guarded([this] { ZnButtonClick(); }); });
+  connect(QFactor, &QAction::triggered, this, [this] { Guarded([this] { QFactorClick(); }); });
+  for (QPushButton* B : {Up, Dwn}) {
+    connect(B, &QPushButton::clicked, this, [this, B] { Guarded([&] { UpDownClick(B); }); });
+    connect(B, &QPushButton::pressed, this, [this, B] { Guarded([&] { UpMouseDown(B); }); });
+    connect(B, &QPushButton::released, this, [this, B] { Guarded([&] { UpMouseUp(B); }); });
+  }
+  connect(UDTimer, &QTimer::timeout, this, [this] { Guarded([this] { UDTimerTimer(); }); });
+  for (int p = 1; p <= 5; ++p) {
+    QPushButton* B = LineButtons[p];
+    connect(B, &QPushButton::clicked, this, [this, B] { Guarded([&] { TB1Click(B); }); });
+  }
+  connect(PrefMenu, &QAction::triggered, this, [this] { Guarded([this] { PrefMenuClick(); }); });
+  connect(PrefForm, &TPrefForm::NormalizedClick, this, [this](bool On) { Guarded([&] { NormalizedClick(On); }); });
+  connect(PrefForm, &TPrefForm::FullScreenClick, this, [this](bool On) { Guarded([&] { FullScreenClick(On); }); });
+  for (QRadioButton* R : {CalcE, Scan})
+    connect(R, &QRadioButton::clicked, this, [this] { Guarded([this] { Scan_CalcClick(); }); });
+}
