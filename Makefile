@@ -2,7 +2,7 @@
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: deps build test bench clean
+.PHONY: deps build run test bench clean
 
 deps:
 	./scripts/install-deps.sh
@@ -10,6 +10,9 @@ deps:
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	$(BUILD)/zomar
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
