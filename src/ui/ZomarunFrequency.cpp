@@ -18,8 +18,9 @@ namespace {
 constexpr double FallbackFrequency = 1e6;
 constexpr double FallbackZn = 50;
 
-// A frequency the window can derive a step, marks and a scan range from.
-bool ProperFrequency(double F) { return F > 0 && std::isfinite(1.25 * F); }
+// A frequency the window can derive a step, marks and a scan range from, and that its frequency
+// text (which every calculation reads back) can show: from 0.001 pHz to below 1000 GHz.
+bool ProperFrequency(double F) { return F >= 1e-15 && F < 1e12; }
 
 // About 1 % of the frequency, rounded to one significant digit; 0.001 Hz when that is 0.
 double StepFor(double F) {
