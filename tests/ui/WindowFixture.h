@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <filesystem>
 #include <memory>
