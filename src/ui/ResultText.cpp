@@ -39,6 +39,10 @@ TPointerTexts PointerTexts(double Rn, double Xn, double Rho, double Angle, doubl
   return {F(3, " ohm", Ro) + " + " + F(3, "j", Xo) + " ohm", Magnitude + std::to_string(Degrees) + " degrees"};
 }
 
+std::string PlotReadOut(long double XV, long double YV, double Unit) {
+  return "X= " + F(3, "Hz", Store(XV * Unit)) + "    Y= " + F(3, "dB", Store(YV));
+}
+
 TInputTexts InputTexts(const TComplex& Zin, double Omega) {
   const double R = std::fabs(Zin.Re) < Negligible ? 0 : Zin.Re;
   const double X = std::fabs(Zin.Im) < Negligible ? 0 : Zin.Im;

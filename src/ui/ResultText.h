@@ -17,6 +17,10 @@ struct TPointerTexts {
 // them (Angle the plain arctangent, 0 on the centre row), Zn in ohm.
 TPointerTexts PointerTexts(double Rn, double Xn, double Rho, double Angle, double Zn);
 
+// The Bode plot's read-out of the point under the mouse: XV in the plot's frequency unit of
+// Unit hertz, YV in dB.
+std::string PlotReadOut(long double XV, long double YV, double Unit);
+
 // Zin is the input node's impedance in ohm, Omega the angular frequency.
 TInputTexts InputTexts(const TComplex& Zin, double Omega);
 // "infinite" for a negative ratio (the chart's sign for |rho| >= 0.999).

@@ -8,6 +8,7 @@
 #include "platform/PaintBox.h"
 #include "plotter/Plotter.h"
 #include "ui/Guard.h"
+#include "ui/ResultText.h"
 #include "ui/Zomarun.h"
 
 using netcalc_detail::Ext;
@@ -175,7 +176,7 @@ void TForm1::PlotMouseMove(int X, int Y) {
   const double Unit = FrequencyUnit(Net->ScanStop);
   long double XV = 0, YV = 0;
   if (PlotPanel->PixelToValue(X, Y, XV, YV))
-    PlotPanel->SetTitle("X= " + FormatValue(3, "Hz", Store(XV * Unit)) + "    Y= " + FormatValue(3, "dB", Store(YV)));
+    PlotPanel->SetTitle(PlotReadOut(XV, YV, Unit));
   else
     PlotPanel->SetTitle(UnitTitle(Unit) + PlotNote);
 }

@@ -30,6 +30,12 @@ TEST(ResultText, TinyPartsAreShownAsZeroAndTakeTheInductiveBranch) {
 
 TEST(ResultText, ZeroFrequencyIsAnArithmeticFault) { EXPECT_THROW(InputTexts({20, 30}, 0), EMathError); }
 
+TEST(ResultText, PlotReadOutInEngineeringUnits) {
+  EXPECT_EQ(PlotReadOut(123.4L, -12.34L, 1e6), "X= 123 MHz    Y= -12.3 dB");
+  EXPECT_EQ(PlotReadOut(123.4L, -0.5L, 1e6), "X= 123 MHz    Y= -500 mdB");
+  EXPECT_EQ(PlotReadOut(950, 0, 1e3), "X= 950 kHz    Y= 0 dB");
+}
+
 TEST(ResultText, SWRInThreeDigitsOrInfinite) {
   EXPECT_EQ(SWRText(1), "1");
   EXPECT_EQ(SWRText(1.5), "1.5");
