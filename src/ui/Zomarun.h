@@ -92,14 +92,57 @@ public:
   bool FullScreen = false;
   int HeightReserve = 26;
 
-  void LoadPictureClick();
-  void Bereken();
-  void UDTimerTimer();  // public: tests drive the repeat without waiting
-
   // The repeat machine of the Up and Dwn buttons: phase 0 idle, 1 waiting for the first delay,
   // 2 repeating.
   int UDPhase = 0;
   bool UpHeld = false, DwnHeld = false;
+
+  // The handlers, each run through Guarded by the event it is bound to.
+  void LoadPictureClick();
+  void NieuwClick();
+  void AfsluitenClick();
+
+  void ZinBoxPaint();
+  void ZlBoxPaint();
+  void PaintBoxPaint(TPaintBox* Sender);
+  void MouseDown(TPaintBox* Sender, Qt::MouseButton Button);
+  void VeranderElement(TPaintBox* Sender, bool Forward);
+  void ButClick(QPushButton* Sender);
+  void SEditClick(TValueEdit* Sender);
+  void FormKeyDown(TValueEdit* Sender, int Key, Qt::KeyboardModifiers Shift);
+  void Scan_CalcClick();
+
+  void Bereken();  // the one recalculation path
+
+  void SmithPboxMouseMove(int X, int Y);
+  void SmithPboxMouseDown(int X, int Y);
+  void SmithPboxPaint();
+  void ZoomClick(QAction* Sender);
+  void SmithchartLabelsClick();
+  void DrawSWRClick();
+
+  void FreqButtonClick();
+  void ZnButtonClick();
+  void QFactorClick();
+  void UpDownClick(QPushButton* Sender);
+  void UpMouseDown(QPushButton* Sender);
+  void UDTimerTimer();
+  void UpMouseUp(QPushButton* Sender);
+
+  void TB1Click(QPushButton* Sender);
+  void PrefMenuClick();
+  void NormalizedClick(bool Checked);
+  void FullScreenClick(bool Checked);
+
+  void UpdatePlot();
+  void BodeplotClick();
+  void PlotMouseMove(int X, int Y);
+
+  void OpenenClick();
+  void BewarenClick();
+  void PrintItClick();
+  void Help2Click();
+  void AboutClick();
 
 protected:
   void showEvent(QShowEvent* Event) override;
@@ -121,61 +164,22 @@ private:
   void SizeToScreen();
   void ApplyHeight();
   int ClientHeight() const;
-  bool HaalIni();
-  void NieuwClick();
-  void AfsluitenClick();
   bool FormCloseQuery();
   void CloseNetwork();
 
-  void ZinBoxPaint();
-  void ZlBoxPaint();
-  void PaintBoxPaint(TPaintBox* Sender);
   void DrawTile(int Position);
-  void MouseDown(TPaintBox* Sender, Qt::MouseButton Button);
-  void VeranderElement(TPaintBox* Sender, bool Forward);
-  void ButClick(QPushButton* Sender);
-  void SEditClick(TValueEdit* Sender);
-  void FormKeyDown(TValueEdit* Sender, int Key, Qt::KeyboardModifiers Shift);
   void Commit(int Position);
-  void Scan_CalcClick();
-
   void BerekenElementen();
-
-  void SmithPboxMouseMove(int X, int Y);
-  void SmithPboxMouseDown(int X, int Y);
   void SetLoad(double Ro, double Xo);
-  void SmithPboxPaint();
-  void ZoomClick(QAction* Sender);
-  void SmithchartLabelsClick();
-  void DrawSWRClick();
-
-  void TB1Click(QPushButton* Sender);
-  void PrefMenuClick();
   void ApplyPreferences();
-  void NormalizedClick(bool Checked);
-  void FullScreenClick(bool Checked);
+
+  bool HaalIni();
   void BewaarIni();
-
-  void MaakPlot();
-  void UpdatePlot();
-  void SetPlotBounds(double Low, double High);
-  void BodeplotClick();
-  void PlotMouseMove(int X, int Y);
-
-  void OpenenClick();
-  void BewarenClick();
-  void PrintItClick();
-  void Help2Click();
-  void AboutClick();
   TPreferences Preferences() const;
   void SetPreferences(const TPreferences& Prefs);
 
-  void FreqButtonClick();
-  void ZnButtonClick();
-  void QFactorClick();
-  void UpDownClick(QPushButton* Sender);
-  void UpMouseDown(QPushButton* Sender);
-  void UpMouseUp(QPushButton* Sender);
+  void MaakPlot();
+  void SetPlotBounds(double Low, double High);
 
   bool ResetDone = false;
   std::string PlotNote;  // what the last sweep could not plot, shown after the plot's title
