@@ -11,14 +11,16 @@
 
 #include "network/NetCalc.h"
 #include "platform/Fonts.h"
+#include "ui/DialogLayout.h"
 #include "ui/Guard.h"
 
 namespace {
 
-void Label(QWidget* Parent, const char* Text, int Left, int Top) {
+QLabel* Label(QWidget* Parent, const char* Text, int Left, int Top) {
   auto* L = new QLabel(QString::fromUtf8(Text), Parent);
   L->move(Left, Top);
   L->adjustSize();
+  return L;
 }
 
 QLineEdit* Edit(QWidget* Parent, const char* Text, int Left, int Top) {
@@ -29,7 +31,7 @@ QLineEdit* Edit(QWidget* Parent, const char* Text, int Left, int Top) {
 
 QCheckBox* Check(QWidget* Parent, const char* Caption, int Left, int Top, int Width, int Height) {
   auto* C = new QCheckBox(QString::fromUtf8(Caption), Parent);
-  C->setGeometry(Left, Top, Width, Height);
+  C->setGeometry(Left, Top, std::max(Width, C->sizeHint().width()), Height);
   return C;
 }
 
@@ -38,16 +40,17 @@ QCheckBox* Check(QWidget* Parent, const char* Caption, int Left, int Top, int Wi
 TPrefForm::TPrefForm(QWidget* Parent) : QDialog(Parent) {
   setWindowTitle(QStringLiteral("Preferences"));
   setFont(PointFont("MS Sans Serif", 8, false));
-  setFixedSize(460, 260);
-  move(screen()->geometry().center() - rect().center());
   CreateGeneral();
   CreateScanOptions();
+  ScanBox->move(GroupBox1->geometry().right() + 8, 8);
   Savesettings = Check(this, "Save current settings to be used at start", 16, 200, 233, 25);
   BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
-  BitBtn2->setGeometry(272, 200, 75, 25);
+  BitBtn2->setGeometry(std::max(272, Savesettings->geometry().right() + 8), 200, 75, 25);
   BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-  BitBtn1->setGeometry(368, 200, 75, 25);
+  BitBtn1->setGeometry(BitBtn2->x() + 96, 200, 75, 25);
   BitBtn1->setDefault(true);
+  setFixedSize(std::max({460, ScanBox->geometry().right() + 12, BitBtn1->geometry().right() + 18}), 260);
+  move(screen()->geometry().center() - rect().center());
   SetTabOrder();
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
   connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
@@ -58,38 +61,39 @@ TPrefForm::TPrefForm(QWidget* Parent) : QDialog(Parent) {
 
 void TPrefForm::CreateGeneral() {
   GroupBox1 = new QGroupBox(QStringLiteral("General"), this);
-  GroupBox1->setGeometry(8, 8, 241, 185);
-  Label(GroupBox1, "Frequency", 96, 24);
-  FreqEdit = Edit(GroupBox1, "100 MHz", 160, 16);
-  Label(GroupBox1, "Up / Down Steps", 64, 48);
-  UDEdit = Edit(GroupBox1, "1 MHz", 160, 44);
-  Label(GroupBox1, "Zn", 128, 80);
-  ZnEdit = Edit(GroupBox1, "50", 160, 72);
-  Label(GroupBox1, "Q factor", 112, 104);
-  QEdit = Edit(GroupBox1, "0", 160, 100);
+  QLabel* Captions[] = {Label(GroupBox1, "Frequency", 96, 24), Label(GroupBox1, "Up / Down Steps", 64, 48),
+                        Label(GroupBox1, "Zn", 128, 80), Label(GroupBox1, "Q factor", 112, 104)};
+  const int Column = EditColumn(160, 8, {Captions[0], Captions[1], Captions[2], Captions[3]});
+  for (QLabel* C : Captions) EndBefore(C, Column, C->y());
+  FreqEdit = Edit(GroupBox1, "100 MHz", Column, 16);
+  UDEdit = Edit(GroupBox1, "1 MHz", Column, 44);
+  ZnEdit = Edit(GroupBox1, "50", Column, 72);
+  QEdit = Edit(GroupBox1, "0", Column, 100);
   Normalized = Check(GroupBox1, "Show Smithchart Normalized", 16, 136, 177, 17);
   Normalized->setChecked(true);
   FullScreen = Check(GroupBox1, "FullScreen", 16, 160, 97, 17);
   FullScreen->setToolTip(QStringLiteral("Show Mainwindow Fullscreen"));
+  GroupBox1->setGeometry(8, 8, std::max({241, Column + 81, Normalized->geometry().right() + 8}), 185);
 }
 
 void TPrefForm::CreateScanOptions() {
   ScanBox = new QGroupBox(QStringLiteral("Scan Options"), this);
-  ScanBox->setGeometry(256, 8, 193, 185);
-  Label(ScanBox, "Start Frequentie ", 24, 24);
-  StartFreqEdit = Edit(ScanBox, "StartFreqEdit", 112, 16);
-  Label(ScanBox, "StopFrequentie", 24, 48);
-  StopFreqEdit = Edit(ScanBox, "StopFreqEdit", 112, 40);
-  Label(ScanBox, "Number of Steps", 24, 72);
-  StepsEdit = Edit(ScanBox, "100", 112, 64);
+  QLabel* Rows[] = {Label(ScanBox, "Start Frequentie ", 24, 24), Label(ScanBox, "StopFrequentie", 24, 48),
+                    Label(ScanBox, "Number of Steps", 24, 72)};
+  QLabel* Marks[] = {Label(ScanBox, "Major", 80, 128), Label(ScanBox, "Minor", 80, 152)};
+  const int Column = EditColumn(112, 24, {Rows[0], Rows[1], Rows[2]});
+  for (QLabel* M : Marks)
+    if (M->geometry().right() + CaptionGap > Column) EndBefore(M, Column, M->y());
+  StartFreqEdit = Edit(ScanBox, "StartFreqEdit", Column, 16);
+  StopFreqEdit = Edit(ScanBox, "StopFreqEdit", Column, 40);
+  StepsEdit = Edit(ScanBox, "100", Column, 64);
   auto* Bevel1 = new QFrame(ScanBox);
   Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-  Bevel1->setGeometry(8, 96, 177, 2);
+  Bevel1->setGeometry(8, 96, Column + 65, 2);
   Label(ScanBox, "Marker Interval", 32, 104);
-  Label(ScanBox, "Major", 80, 128);
-  MajorMarkEdit = Edit(ScanBox, "1 MHz", 112, 120);
-  Label(ScanBox, "Minor", 80, 152);
-  MinorMarkEdit = Edit(ScanBox, "200 kHz", 112, 144);
+  MajorMarkEdit = Edit(ScanBox, "1 MHz", Column, 120);
+  MinorMarkEdit = Edit(ScanBox, "200 kHz", Column, 144);
+  ScanBox->resize(Column + 81, 185);
 }
 
 // Scan Options first, then OK and Cancel, then General, then the save switch.

@@ -6,6 +6,7 @@
 
 #include "network/NetCalc.h"
 #include "platform/Fonts.h"
+#include "ui/DialogLayout.h"
 #include "ui/Guard.h"
 
 namespace {
@@ -28,23 +29,24 @@ QLineEdit* Edit(QWidget* Parent, int Left, int Top, int Width) {
 TTLineForm::TTLineForm(QWidget* Parent) : QDialog(Parent) {
   setWindowTitle(QStringLiteral("Transmissionline data"));
   setFont(PixelFont("MS Sans Serif", 11, false));
-  setGeometry(417, 202, 337, 248);
   Elabel = Label(this, "Elabel", 72, 16);
-  Label(this, "Length in meter", 48, 48);
-  LenEdit = Edit(this, 136, 40, 57);
-  Label(this, "Characteristic impedance", 8, 80);
-  ZoEdit = Edit(this, 136, 72, 57);
-  Label(this, "Velocity factor", 56, 112);
-  kEdit = Edit(this, 136, 104, 57);
-  Label(this, "Attenuation in dB/100 m ", 8, 144);
-  aEdit = Edit(this, 136, 136, 57);
-  Label(this, "at ", 200, 144);
-  fEdit = Edit(this, 216, 136, 52);
+  QLabel* Captions[] = {Label(this, "Length in meter", 48, 48), Label(this, "Characteristic impedance", 8, 80),
+                        Label(this, "Velocity factor", 56, 112), Label(this, "Attenuation in dB/100 m ", 8, 144)};
+  const int Column = EditColumn(136, 8, {Captions[0], Captions[1], Captions[2], Captions[3]});
+  const int Shift = Column - 136;
+  for (QLabel* C : Captions) EndBefore(C, Column, C->y());
+  LenEdit = Edit(this, Column, 40, 57);
+  ZoEdit = Edit(this, Column, 72, 57);
+  kEdit = Edit(this, Column, 104, 57);
+  aEdit = Edit(this, Column, 136, 57);
+  Label(this, "at ", 200 + Shift, 144);
+  fEdit = Edit(this, 216 + Shift, 136, 52);
   OKButton = new QPushButton(QStringLiteral("OK"), this);
-  OKButton->setGeometry(184, 176, 57, 25);
+  OKButton->setGeometry(184 + Shift, 176, 57, 25);
   CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-  CancelButton->setGeometry(248, 176, 59, 25);
+  CancelButton->setGeometry(248 + Shift, 176, 59, 25);
   OKButton->setDefault(true);
+  setGeometry(417, 202, 337 + Shift, 248);
   setTabOrder(LenEdit, ZoEdit);
   setTabOrder(ZoEdit, kEdit);
   setTabOrder(kEdit, aEdit);

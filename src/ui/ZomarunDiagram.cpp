@@ -119,8 +119,14 @@ void TForm1::ButClick(QPushButton* Sender) {
   Bereken();
 }
 
+// Selecting the load focuses its resistance; a click into the reactance keeps the focus there, so
+// what the user types next goes where they clicked.
 void TForm1::SEditClick(TValueEdit* Sender) {
-  if (Sender == Edit_1) ButClick(B0);
+  if (Sender == Edit_1) {
+    ButClick(B0);
+    Edit_1->setFocus();
+    Edit_1->selectAll();
+  }
   for (int i = 0; i <= 5; ++i)
     if (Sender == ValueEdits[i]) ButClick(ElementButtons[i]);
 }

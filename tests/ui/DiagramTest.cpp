@@ -136,6 +136,10 @@ TEST_F(Window, ClickIntoAnEditSelectsItsPosition) {
   EXPECT_TRUE(Form->Edit4->hasSelectedText());
   LeftClick(Form->Edit_1);
   EXPECT_EQ(Form->Net->Selected, 0);
+  EXPECT_TRUE(Form->Edit_1->hasFocus());  // typing goes into the reactance that was clicked
+  QTest::keyClicks(Form->Edit_1, "30");
+  EXPECT_EQ(Text(Form->Edit_1), "30");
+  EXPECT_EQ(Text(Form->Edit0), "0");
 }
 
 TEST_F(Window, BoxesShowTheTileOfTheirType) {
