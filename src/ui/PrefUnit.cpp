@@ -11,17 +11,10 @@
 
 #include "network/NetCalc.h"
 #include "platform/Fonts.h"
-#include "ui/DialogLayout.h"
+#include "ui/Layout.h"
 #include "ui/Guard.h"
 
 namespace {
-
-QLabel* Label(QWidget* Parent, const char* Text, int Left, int Top) {
-  auto* L = new QLabel(QString::fromUtf8(Text), Parent);
-  L->move(Left, Top);
-  L->adjustSize();
-  return L;
-}
 
 QLineEdit* Edit(QWidget* Parent, const char* Text, int Left, int Top) {
   auto* E = new QLineEdit(QString::fromUtf8(Text), Parent);
@@ -61,8 +54,8 @@ TPrefForm::TPrefForm(QWidget* Parent) : QDialog(Parent) {
 
 void TPrefForm::CreateGeneral() {
   GroupBox1 = new QGroupBox(QStringLiteral("General"), this);
-  QLabel* Captions[] = {Label(GroupBox1, "Frequency", 96, 24), Label(GroupBox1, "Up / Down Steps", 64, 48),
-                        Label(GroupBox1, "Zn", 128, 80), Label(GroupBox1, "Q factor", 112, 104)};
+  QLabel* Captions[] = {NewLabel(GroupBox1, "Frequency", 96, 24), NewLabel(GroupBox1, "Up / Down Steps", 64, 48),
+                        NewLabel(GroupBox1, "Zn", 128, 80), NewLabel(GroupBox1, "Q factor", 112, 104)};
   const int Column = EditColumn(160, 8, {Captions[0], Captions[1], Captions[2], Captions[3]});
   for (QLabel* C : Captions) EndBefore(C, Column, C->y());
   FreqEdit = Edit(GroupBox1, "100 MHz", Column, 16);
@@ -78,9 +71,9 @@ void TPrefForm::CreateGeneral() {
 
 void TPrefForm::CreateScanOptions() {
   ScanBox = new QGroupBox(QStringLiteral("Scan Options"), this);
-  QLabel* Rows[] = {Label(ScanBox, "Start Frequentie ", 24, 24), Label(ScanBox, "StopFrequentie", 24, 48),
-                    Label(ScanBox, "Number of Steps", 24, 72)};
-  QLabel* Marks[] = {Label(ScanBox, "Major", 80, 128), Label(ScanBox, "Minor", 80, 152)};
+  QLabel* Rows[] = {NewLabel(ScanBox, "Start Frequentie ", 24, 24), NewLabel(ScanBox, "StopFrequentie", 24, 48),
+                    NewLabel(ScanBox, "Number of Steps", 24, 72)};
+  QLabel* Marks[] = {NewLabel(ScanBox, "Major", 80, 128), NewLabel(ScanBox, "Minor", 80, 152)};
   const int Column = EditColumn(112, 24, {Rows[0], Rows[1], Rows[2]});
   for (QLabel* M : Marks)
     if (M->geometry().right() + CaptionGap > Column) EndBefore(M, Column, M->y());
@@ -90,7 +83,7 @@ void TPrefForm::CreateScanOptions() {
   auto* Bevel1 = new QFrame(ScanBox);
   Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   Bevel1->setGeometry(8, 96, Column + 65, 2);
-  Label(ScanBox, "Marker Interval", 32, 104);
+  NewLabel(ScanBox, "Marker Interval", 32, 104);
   MajorMarkEdit = Edit(ScanBox, "1 MHz", Column, 120);
   MinorMarkEdit = Edit(ScanBox, "200 kHz", Column, 144);
   ScanBox->resize(Column + 81, 185);

@@ -6,17 +6,10 @@
 
 #include "network/NetCalc.h"
 #include "platform/Fonts.h"
-#include "ui/DialogLayout.h"
+#include "ui/Layout.h"
 #include "ui/Guard.h"
 
 namespace {
-
-QLabel* Label(QWidget* Parent, const char* Text, int Left, int Top) {
-  auto* L = new QLabel(QString::fromUtf8(Text), Parent);
-  L->move(Left, Top);
-  L->adjustSize();
-  return L;
-}
 
 QLineEdit* Edit(QWidget* Parent, int Left, int Top, int Width) {
   auto* E = new QLineEdit(Parent);
@@ -29,9 +22,9 @@ QLineEdit* Edit(QWidget* Parent, int Left, int Top, int Width) {
 TTLineForm::TTLineForm(QWidget* Parent) : QDialog(Parent) {
   setWindowTitle(QStringLiteral("Transmissionline data"));
   setFont(PixelFont("MS Sans Serif", 11, false));
-  Elabel = Label(this, "Elabel", 72, 16);
-  QLabel* Captions[] = {Label(this, "Length in meter", 48, 48), Label(this, "Characteristic impedance", 8, 80),
-                        Label(this, "Velocity factor", 56, 112), Label(this, "Attenuation in dB/100 m ", 8, 144)};
+  Elabel = NewLabel(this, "Elabel", 72, 16);
+  QLabel* Captions[] = {NewLabel(this, "Length in meter", 48, 48), NewLabel(this, "Characteristic impedance", 8, 80),
+                        NewLabel(this, "Velocity factor", 56, 112), NewLabel(this, "Attenuation in dB/100 m ", 8, 144)};
   const int Column = EditColumn(136, 8, {Captions[0], Captions[1], Captions[2], Captions[3]});
   const int Shift = Column - 136;
   for (QLabel* C : Captions) EndBefore(C, Column, C->y());
@@ -39,7 +32,7 @@ TTLineForm::TTLineForm(QWidget* Parent) : QDialog(Parent) {
   ZoEdit = Edit(this, Column, 72, 57);
   kEdit = Edit(this, Column, 104, 57);
   aEdit = Edit(this, Column, 136, 57);
-  Label(this, "at ", 200 + Shift, 144);
+  NewLabel(this, "at ", 200 + Shift, 144);
   fEdit = Edit(this, 216 + Shift, 136, 52);
   OKButton = new QPushButton(QStringLiteral("OK"), this);
   OKButton->setGeometry(184 + Shift, 176, 57, 25);

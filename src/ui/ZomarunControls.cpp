@@ -15,6 +15,7 @@
 #include "ui/PrintDialog.h"
 #include "ui/Zomarabt.h"
 #include "ui/TLine.h"
+#include "ui/Layout.h"
 #include "ui/ValueEdit.h"
 #include "ui/Zomarun.h"
 
@@ -24,19 +25,6 @@ constexpr int SchemaWidth = 244;
 constexpr int Panel1Width = 240;
 constexpr int Panel1Height = 401;
 constexpr int ElementRowTop[] = {0, 132, 100, 68, 36, 4};  // by position 1 .. 5
-
-template <typename T>
-T* Place(T* Control, int Left, int Top, int Width, int Height) {
-  Control->setGeometry(Left, Top, Width, Height);
-  return Control;
-}
-
-QLabel* Label(QWidget* Parent, const char* Text, int Left, int Top) {
-  auto* L = new QLabel(QString::fromUtf8(Text), Parent);
-  L->move(Left, Top);
-  L->adjustSize();
-  return L;
-}
 
 TValueEdit* Edit(QWidget* Parent, const char* Text, int Left, int Top, int Width) {
   return Place(new TValueEdit(QString::fromUtf8(Text), Parent), Left, Top, Width, 20);
@@ -159,7 +147,7 @@ void TForm1::CreateElementRows() {
   QPushButton** Lines[] = {nullptr, &TB1, &TB2, &TB3, &TB4, &TB5};
   for (int p = 5; p >= 1; --p) {
     const int Top = ElementRowTop[p];
-    Label(Panel1, Numbers[p], 4, Top);
+    NewLabel(Panel1, Numbers[p], 4, Top);
     *Types[p] = Place(new QLabel(QStringLiteral("none"), Panel1), 20, Top, 40, 16);
     *Captions[p] = Place(new QLabel(QStringLiteral("Value :"), Panel1), 60, Top + 12, 52, 14);
     *Edits[p] = Edit(Panel1, "0", 112, Top + 8, 60);
@@ -167,9 +155,9 @@ void TForm1::CreateElementRows() {
     (*Lines[p])->hide();
   }
   E0TypeLabel = Place(new QLabel(QStringLiteral("Z Load"), Panel1), 4, 172, 56, 16);
-  Label(Panel1, "Re:", 62, 174);
+  NewLabel(Panel1, "Re:", 62, 174);
   Edit0 = Edit(Panel1, "20", 88, 172, 57);
-  Label(Panel1, "Im :", 148, 174);
+  NewLabel(Panel1, "Im :", 148, 174);
   Edit_1 = Edit(Panel1, "30", 176, 172, 57);
   for (QLabel* L : {E0TypeLabel, E1TypeLabel, E2TypeLabel, E3TypeLabel, E4TypeLabel, E5TypeLabel})
     L->setAutoFillBackground(true);
@@ -177,9 +165,9 @@ void TForm1::CreateElementRows() {
 
 void TForm1::CreateResultRows() {
   const QFont ResultFont = PixelFont("MS Sans Serif", 9, false);
-  Label(Panel1, "Zin:", 4, 198);
+  NewLabel(Panel1, "Zin:", 4, 198);
   ZinSer = ReadOnlyEdit(Panel1, "ZinSer", 28, 196, 209);
-  Label(Panel1, "Zin:", 4, 222);
+  NewLabel(Panel1, "Zin:", 4, 222);
   ZinPar = ReadOnlyEdit(Panel1, "ZinPar", 28, 220, 209);
   for (QLineEdit* E : {ZinSer, ZinPar}) {
     E->setReadOnly(false);
@@ -189,11 +177,11 @@ void TForm1::CreateResultRows() {
     E->setPalette(P);
   }
   DrawSWR = Button(Panel1, "Draw SWR", 4, 248, 75, 20);
-  Label(Panel1, "SWR:", 88, 250);
+  NewLabel(Panel1, "SWR:", 88, 250);
   SWRedit = Place(new QLineEdit(QStringLiteral("SWRedit"), Panel1), 124, 248, 65, 20);
-  Label(Panel1, "Mouse   Z :", 4, 274);
+  NewLabel(Panel1, "Mouse   Z :", 4, 274);
   MuisPosEdit = ReadOnlyEdit(Panel1, "MuisPosEdit", 72, 272, 165);
-  Label(Panel1, "rho :", 4, 298);
+  NewLabel(Panel1, "rho :", 4, 298);
   RhoEdit = ReadOnlyEdit(Panel1, "RhoEdit", 72, 296, 165);
 }
 
@@ -208,7 +196,7 @@ void TForm1::CreateFrequencyRows() {
   CalcE->setChecked(true);
   Up = Button(Panel1, "Up", 176, 344, 30, 25);
   Dwn = Button(Panel1, "Dwn", 206, 344, 30, 25);
-  MarkerLabel = Label(Panel1, "MarkerLabel", 64, 378);
+  MarkerLabel = NewLabel(Panel1, "MarkerLabel", 64, 378);
   MarkerLabel->hide();
 }
 

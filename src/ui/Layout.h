@@ -1,11 +1,25 @@
 #pragma once
-// Dialog rows of a caption and an edit. The design places the edits at fixed columns for its own,
-// narrower face; these keep that layout but move a column right where a caption would reach
-// into it, so no caption is clipped.
+// Placing controls where the design puts them. The design's captions are measured for a narrower
+// face than ours, so a column of edits moves right where a caption would reach into it.
 #include <QLabel>
+#include <algorithm>
 #include <initializer_list>
 
 inline constexpr int CaptionGap = 6;
+
+template <typename T>
+T* Place(T* Control, int Left, int Top, int Width, int Height) {
+  Control->setGeometry(Left, Top, Width, Height);
+  return Control;
+}
+
+// A caption at its design place, as wide as its text.
+inline QLabel* NewLabel(QWidget* Parent, const char* Text, int Left, int Top) {
+  auto* L = new QLabel(QString::fromUtf8(Text), Parent);
+  L->move(Left, Top);
+  L->adjustSize();
+  return L;
+}
 
 // The column at Design, or further right when the widest of Labels, starting at Left, needs it.
 inline int EditColumn(int Design, int Left, std::initializer_list<const QLabel*> Labels) {
