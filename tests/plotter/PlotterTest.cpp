@@ -18,9 +18,9 @@
 
 namespace {
 
-using TTicks = std::vector<long double>;
+constexpr long double Inf = std::numeric_limits<long double>::infinity();
 
-void ExpectValues(const TTicks& Actual, const TTicks& Expected) {
+void ExpectValues(const std::vector<long double>& Actual, const std::vector<long double>& Expected) {
   ASSERT_EQ(Actual.size(), Expected.size());
   for (std::size_t I = 0; I < Expected.size(); ++I)
     EXPECT_NEAR(Actual[I], Expected[I], std::fabs(Expected[I]) * 1e-15L) << I;
@@ -30,51 +30,37 @@ TEST(MarkText, FixedBelowAThousandScientificAbove) {
   const struct {
     long double Value;
     const char *X, *Y;
-  } Cases[] = {{2, "2", "2"},
-               {2.5L, "2.5", "2.5"},
-               {0.125L, "0.13", "0.13"},
-               {1.005L, "1.01", "1.01"},
-               {-40, "-40", "-40"},
-               {0.004L, "0", "0"},
-               {-2.7e-20L, "0", "0"},
-               {0.1L + 0.2L, "0.3", "0.3"},
-               {999.996L, "1000", "1000"},
-               {2000, "2e3", "2e03"},
-               {2500, "2.5e3", "2.5e03"},
-               {1e6L, "1e6", "1e06"},
-               {999999, "1e6", "1e06"},
-               {1234567, "1.23e6", "1.23e06"},
-               {1.5e123L, "1.5e123", "1.5e123"}};
+  } Cases[] = {{2, "2", "2"}, {2.5L, "2.5", "2.5"}, {0.125L, "0.13", "0.13"}, {1.005L, "1.01", "1.01"},
+               {-40, "-40", "-40"}, {0.004L, "0", "0"}, {-2.7e-20L, "0", "0"}, {0.1L + 0.2L, "0.3", "0.3"},
+               {999.996L, "1000", "1000"}, {2000, "2e3", "2e03"}, {2500, "2.5e3", "2.5e03"}, {1e6L, "1e6", "1e06"},
+               {999999, "1e6", "1e06"}, {1234567, "1.23e6", "1.23e06"}, {1.5e123L, "1.5e123", "1.5e123"}};
   for (const auto& C : Cases) {
     EXPECT_EQ(XMarkText(C.Value), C.X);
     EXPECT_EQ(YMarkText(C.Value), C.Y);
   }
 }
 
+// Over 150 kHz .. 950 kHz, 1e6 ends the decade's steps and is labelled although it lies beyond;
+// shorter spans step more finely, longer ones label every decade.
 TEST(PlotTicks, LogAxisStepsByTheSpanAndLabelsEverySecondStep) {
-  // 150 kHz to 950 kHz: 1e6 ends the decade's steps and is labelled although it lies beyond.
-  ExpectValues(LogGridTicks(std::log10(150000.0L), std::log10(950000.0L)),
-               {2e5L, 3e5L, 4e5L, 5e5L, 6e5L, 7e5L, 8e5L, 9e5L});
-  ExpectValues(LogMarkTicks(std::log10(150000.0L), std::log10(950000.0L)), {2e5L, 4e5L, 6e5L, 8e5L, 1e6L});
-  ExpectValues(LogGridTicks(std::log10(1.9e3L), std::log10(5.8e3L)),
-               {2e3L, 2.5e3L, 3e3L, 3.5e3L, 4e3L, 4.5e3L, 5e3L, 5.5e3L});
+  const long double Min = std::log10(150000.0L), Max = std::log10(950000.0L);
+  ExpectValues(LogGridTicks(Min, Max), {2e5L, 3e5L, 4e5L, 5e5L, 6e5L, 7e5L, 8e5L, 9e5L});
+  ExpectValues(LogMarkTicks(Min, Max), {2e5L, 4e5L, 6e5L, 8e5L, 1e6L});
+  ExpectValues(LogGridTicks(std::log10(1.9e3L), std::log10(5.4e3L)), {2e3L, 2.5e3L, 3e3L, 3.5e3L, 4e3L, 4.5e3L, 5e3L});
   ExpectValues(LogGridTicks(0, std::log10(1.18L)), {1, 1.05L, 1.1L, 1.15L});
   ExpectValues(LogMarkTicks(0, 2.5L), {1, 2, 4, 6, 8, 10, 10, 20, 40, 60, 80, 100, 100, 200, 400});
 }
 
-TEST(PlotTicks, LinearAxisStartsAtTheFirstMultipleAtOrAboveTheLowerBound) {
+TEST(PlotTicks, LinearAxisStartsAtTheFirstMultipleAndEveryLoopEnds) {
   EXPECT_EQ(FirstMark(-47, 10), -40);
   EXPECT_EQ(FirstMark(-50.0009L, 10), -50);  // within a ten-thousandth of an interval
   ExpectValues(LinearTicks(-50, 10, 0), {-50, -40, -30, -20, -10, 0});
   EXPECT_EQ(WidenInterval(0, 0, 1000, 1), 1);  // a panel without width has nothing to space out
-}
-
-TEST(PlotTicks, EndWhereTheIntervalIsLostOrTheDecadeUnderflows) {
+  // An interval lost against the bounds; a decade value that underflows.
   EXPECT_LE(LinearTicks(1e30L, 1, 1e30L + 1e26L).size(), 4096u);
   EXPECT_LE(LinearTicks(0, 1e-300L, 1e300L).size(), 4096u);
   const long double Tiny = std::log10(std::numeric_limits<long double>::denorm_min());
-  EXPECT_LT(LogGridTicks(Tiny, Tiny + 0.1L).size(), 200u);
-  EXPECT_LT(LogMarkTicks(Tiny, Tiny + 0.1L).size(), 200u);
+  EXPECT_LT(LogGridTicks(Tiny, Tiny + 0.1L).size() + LogMarkTicks(Tiny, Tiny + 0.1L).size(), 400u);
 }
 
 TEST(PlotBounds, LinearBoundsPushTheOtherOneAUnitAwayWhenTheyWouldInvert) {
@@ -84,12 +70,10 @@ TEST(PlotBounds, LinearBoundsPushTheOtherOneAUnitAwayWhenTheyWouldInvert) {
   AssignYMin(A, 0);
   AssignYMax(A, -60);
   EXPECT_EQ(std::pair(A.YMin, A.YMax), std::pair(-61.0L, -60.0L));
-  AssignYMax(A, -61);  // equal is inverted too
-  EXPECT_EQ(A.YMin, -62);
   AssignXMin(A, 20);
   EXPECT_EQ(A.XMax, 21);
-  AssignXMax(A, -5);
-  EXPECT_EQ(A.XMin, -6);
+  AssignXMax(A, 20);  // equal is inverted too
+  EXPECT_EQ(A.XMin, 19);
 }
 
 TEST(PlotBounds, LogBoundsAreStoredAsLogarithmsAndLeaveTheOtherOneAlone) {
@@ -103,42 +87,28 @@ TEST(PlotBounds, LogBoundsAreStoredAsLogarithmsAndLeaveTheOtherOneAlone) {
   AssignXMin(A, 0);
   EXPECT_EQ(A.XMin, -16);
   AssignXLog(A, false);
-  AssignXLog(A, false);
   EXPECT_NEAR(A.XMax, 1e6L, 1e-9L);
 }
 
-// The assignment raises the error and leaves the axis and every bound as they were.
-void ExpectFault(TPlotAxes A, void (*Assign)(TPlotAxes&), const std::string& Error) {
+// No bound is ever NaN or infinite, nor a span beyond the range: such a value raises and the axis
+// stays as it was.
+TEST(PlotBounds, ValuesThatCannotBeStoredRaiseAndKeepTheBounds) {
+  TPlotAxes A;
+  AssignXLog(A, true);
+  A.XMax = 5000;  // fine as a logarithm, beyond the range as a value
+  A.YMax = std::numeric_limits<long double>::max();
   const auto Bounds = [&A] { return std::tuple(A.XLog, A.XMin, A.XMax, A.YMin, A.YMax); };
   const auto Before = Bounds();
-  try {
-    Assign(A);
-    ADD_FAILURE() << "no error";
-  } catch (const EMathError& E) {
-    EXPECT_EQ(E.what(), Error);
-  }
+  EXPECT_THROW(AssignXMin(A, -1), EMathError);
+  EXPECT_THROW(AssignXMax(A, Inf), EMathError);
+  EXPECT_THROW(AssignYMin(A, std::nanl("")), EMathError);
+  EXPECT_THROW(AssignYMin(A, -A.YMax), EMathError);
+  EXPECT_THROW(AssignXLog(A, false), EMathError);
   EXPECT_EQ(Bounds(), Before);
-}
-
-TEST(PlotBounds, ValuesThatCannotBeStoredRaiseAndKeepTheBounds) {
-  const std::string Invalid = "Invalid floating point operation", Overflow = "Floating point overflow";
-  TPlotAxes Log, Wide, FromZero;
-  AssignXLog(Log, true);
-  ExpectFault(
-      Log, [](TPlotAxes& A) { AssignXMin(A, -1); }, Invalid);
-  ExpectFault(
-      Log, [](TPlotAxes& A) { AssignXMax(A, std::numeric_limits<long double>::infinity()); }, Invalid);
-  ExpectFault(
-      {}, [](TPlotAxes& A) { AssignYMin(A, std::nanl("")); }, Invalid);
-  AssignYMax(Wide, std::numeric_limits<long double>::max());
-  ExpectFault(
-      Wide, [](TPlotAxes& A) { AssignYMin(A, -std::numeric_limits<long double>::max()); }, Overflow);
-  AssignXMin(FromZero, 0);
-  ExpectFault(
-      FromZero, [](TPlotAxes& A) { AssignXLog(A, true); }, "Floating point division by zero");
-  Log.XMax = 5000;  // fine as a logarithm, beyond the range as a value
-  ExpectFault(
-      Log, [](TPlotAxes& A) { AssignXLog(A, false); }, Overflow);
+  TPlotAxes Linear;
+  AssignXMin(Linear, 0);
+  EXPECT_THROW(AssignXLog(Linear, true), EMathError);  // 0 has no logarithm
+  EXPECT_FALSE(Linear.XLog);
 }
 
 TEST(PlotAxes, EqualBoundsArePushedApartAndFarValuesLandFarOutside) {
@@ -165,20 +135,19 @@ int CountIn(const QImage& Picture, TColor Colour, const TRect& Inside = {0, 0, 1
   return N;
 }
 
-// The panel as the Bode plot sets it up, over 150 kHz .. 950 kHz: the plot area runs from x = 15
-// to 443 and from y = 28 (0 dB) to 242 (-50 dB).
+// The panel as the Bode plot sets it up, with 8-point fonts, over 150 kHz .. 950 kHz: the plot
+// area runs from x = 15 to 443 and from y = 28 (0 dB) to 242 (-50 dB).
 struct PlotPanel : ::testing::Test {
   QWidget Window;
   TPlotPanel& P = *new TPlotPanel(&Window);  // owned by the window
 
   PlotPanel() {
-    const TFont Narrow{.Name = "ArialNarrow", .Size = 8};
     P.setGeometry(0, 0, 480, 270);
     P.SetXLog(true);
     P.SetXMarks(true);
     P.SetYMarks(true);
-    P.SetXMarksFont(Narrow);
-    P.SetYMarksFont(Narrow);
+    P.SetXMarksFont({.Name = "ArialNarrow", .Size = 8});
+    P.SetYMarksFont({.Name = "ArialNarrow", .Size = 8});
     P.Font().SetSize(8);
     P.SetTitle("Amplitude (dB) vs Frequency");
     P.SetYMarksInterval(10);
@@ -189,24 +158,19 @@ struct PlotPanel : ::testing::Test {
   }
   TColor At(int X, int Y) { return FromQColor(P.PlotBMP().Image().pixelColor(X, Y)); }
   int Count(TColor Colour) { return CountIn(P.PlotBMP().Image(), Colour, P.PlotRect()); }
-  // Whether PlotBMP shows Text in the X marks' font on the panel colour, centred on X below the
-  // plot area.
+  // Whether the X mark Text stands centred on X below the plot area, on the panel colour.
   bool ShowsXMark(int X, const std::string& Text) {
-    TBitmap Expected;
-    Expected.Canvas().Font = P.XMarksFont().Value();
-    Expected.SetSize(Expected.Canvas().TextWidth(Text), Expected.Canvas().TextHeight(Text));
-    Expected.Canvas().Brush.SetColor(P.Color());
-    Expected.Canvas().TextOut(0, 0, Text);
-    const QImage Shown =
-        P.PlotBMP().Image().copy(X - Expected.Width() / 2, 270 - 28 + 3, Expected.Width(), Expected.Height());
-    return Shown == Expected.Image();
+    TBitmap Mark;
+    Mark.Canvas().Font = P.XMarksFont().Value();
+    Mark.SetSize(Mark.Canvas().TextWidth(Text), Mark.Canvas().TextHeight(Text));
+    Mark.Canvas().Brush.SetColor(P.Color());
+    Mark.Canvas().TextOut(0, 0, Text);
+    return P.PlotBMP().Image().copy(X - Mark.Width() / 2, 242 + 3, Mark.Width(), Mark.Height()) == Mark.Image();
   }
 };
 
 TEST_F(PlotPanel, BodeMarginsMakeRoomForTitleAndMarks) {
-  EXPECT_EQ(P.TopMargin(), 28);
-  EXPECT_EQ(P.BottomMargin(), 28);
-  EXPECT_EQ(P.RightMargin(), 37);
+  EXPECT_EQ(std::tuple(P.TopMargin(), P.BottomMargin(), P.RightMargin()), std::tuple(28, 28, 37));
   EXPECT_EQ(std::pair(P.PlotRect().Right, P.PlotRect().Bottom), std::pair(443, 242));
 }
 
@@ -221,10 +185,10 @@ TEST_F(PlotPanel, ThePlotAreasCornersHaveTheBoundsAndOnePixelBeyondIsOutside) {
     EXPECT_FALSE(P.PixelToValue(X, Y, XV, YV)) << X << "," << Y;
 }
 
+// On a row between the lines of -50 and -40 dB.
 TEST_F(PlotPanel, TheLogGridStandsAtEveryHundredThousandAndIsLabelledAtEverySecond) {
-  const int Row = 220;                                                          // between the Y lines of -50 and -40
-  for (const int X : {82, 176, 294, 430}) EXPECT_EQ(At(X, Row), clBlack) << X;  // 2e5, 3e5, 5e5, 9e5
-  for (const int X : {15, 133, 442}) EXPECT_EQ(At(X, Row), clWhite) << X;       // 150 k, 250 k, the right edge
+  for (const int X : {82, 176, 294, 430}) EXPECT_EQ(At(X, 220), clBlack) << X;  // 2e5, 3e5, 5e5, 9e5
+  for (const int X : {15, 133, 442}) EXPECT_EQ(At(X, 220), clWhite) << X;       // 150 k, 250 k, the right edge
   EXPECT_TRUE(ShowsXMark(82, "2e5"));
   EXPECT_TRUE(ShowsXMark(455, "1e6"));  // just right of the plot area
   EXPECT_FALSE(ShowsXMark(176, "3e5"));
@@ -236,7 +200,7 @@ TEST_F(PlotPanel, LinearGridIntervalsWidenAndInvalidOnesMeanOne) {
   Plain.SetXMin(0);
   Plain.SetXMax(1000);
   EXPECT_NEAR(Plain.XMarksInterval(), 26.666666666666666667L, 1e-17L);
-  for (const long double V : {0.0L, -1.0L, std::nanl(""), std::numeric_limits<long double>::infinity()}) {
+  for (const long double V : {0.0L, -1.0L, std::nanl(""), Inf}) {
     Plain.SetYMarksInterval(V);
     EXPECT_EQ(Plain.YMarksInterval(), 1) << V;
   }
