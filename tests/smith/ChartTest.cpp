@@ -11,8 +11,6 @@ namespace {
 
 constexpr int Width = 800, Height = 600;
 
-int Rounded(double V) { return static_cast<int>(std::nearbyint(V)); }
-
 TEST(Chart, CentreAndRadiusFollowTheSizeAndTheZoom) {
   const struct {
     int Width, Height, Zoom, CenterX, CenterY, Radius;
@@ -129,7 +127,8 @@ TEST(Grid, LabelsOnTheChartTakeTheChosenForm) {
     TSmithChart Chart(nullptr);
     Chart.Normalized = Normalized;
     Chart.DrawChart(Width, Height, 50);
-    const int X = Rounded(1.04 * Chart.CenterX - 4 * Width / 100), Y = Chart.CenterY - Chart.Radius - 3 * Width / 100;
+    const int X = static_cast<int>(std::nearbyint(1.04 * Chart.CenterX - 4 * Width / 100));
+    const int Y = Chart.CenterY - Chart.Radius - 3 * Width / 100;
     EXPECT_TRUE(TextInked(Chart, Chart.CenterX + Width / 100 - 5, Chart.CenterY + 2, Normalized ? "1.0" : "50"));
     EXPECT_TRUE(TextInked(Chart, X, Y, Normalized ? "1.0 j" : "50 j"));
   }
