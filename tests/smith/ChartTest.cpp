@@ -14,9 +14,7 @@ constexpr int Width = 800, Height = 600;
 TEST(Chart, CentreAndRadiusFollowTheSizeAndTheZoom) {
   const struct {
     int Width, Height, Zoom, CenterX, CenterY, Radius;
-  } Cases[] = {{500, 400, 1, 250, 200, 184},
-               {500, 400, 2, 250, 200, 368},
-               {401, 301, 1, 200, 150, 138},
+  } Cases[] = {{500, 400, 1, 250, 200, 184}, {500, 400, 2, 250, 200, 368}, {401, 301, 1, 200, 150, 138},
                {300, 700, 10, 150, 350, 1380}};
   for (const auto& C : Cases) {
     TSmithChart Chart(nullptr);
@@ -36,7 +34,7 @@ TEST(Chart, PixelToZGivesTheNormalisedImpedanceAndWhetherItIsInside) {
     bool Inside;
   } Cases[] = {{0, 0, 1, 0, 0, 0, true},
                {0, -184, 0, 1, 1, 0, true},  // the top of the rim
-               {0, -185, (1 - Out * Out) / (1 + Out * Out), 2 * Out / (1 + Out * Out), Out, 0, false},
+               {0, -185, (1 - Out * Out) / (1 + Out * Out), 2 * Out / (1 + Out * Out), Out, 0, false},  // above it
                {184, 0, 0, 0, 1, 0, true},  // the right end: a guarded denominator, 0 over it
                {92, -92, 1, 2, std::sqrt(0.5), -std::atan(1.0), true}};  // a plain arctangent of u/v
   TSmithChart Chart(nullptr);
