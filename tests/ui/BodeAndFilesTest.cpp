@@ -36,21 +36,16 @@ TEST_F(Bode, SweepsOneStepAboveTheStartToTheStopAndReadsOutUnderTheMouse) {
   ASSERT_EQ(Plot().PointCount(0), 101);
   EXPECT_NEAR(std::pow(10.0L, Plot().Points(0)[1].X), 80.45L, 1e-9L);
   EXPECT_NEAR(std::pow(10.0L, Plot().Points(0)[100].X), 125L, 1e-9L);
-  EXPECT_EQ(Form->Net->GetFrequency(), 1e8);
+  const long double Before = Plot().Points(0)[1].Y;
+  Commit(Form->Edit0, "50");  // the load text reaches the plot one calculation later
+  EXPECT_EQ(Plot().Points(0)[1].Y, Before);
+  Form->Bereken();  // a matched lossless network sits at 0 dB
+  for (int i = 1; i < Plot().PointCount(0); ++i) EXPECT_NEAR(Plot().Points(0)[i].Y, 0, 1e-9);
   const TRect& R = Plot().PlotRect();
   QTest::mouseMove(&Plot(), QPoint(R.Left + 10, R.Top + 10));
   EXPECT_TRUE(std::regex_match(Plot().Title(), std::regex("X= [0-9.]+ MHz    Y= .*dB")));
   QTest::mouseMove(&Plot(), QPoint(R.Left - 5, R.Top + 10));
   EXPECT_EQ(Plot().Title(), "Frequency (MHz)");
-}
-
-TEST_F(Bode, LoadTextReachesThePlotOneCalculationLater) {
-  Show();
-  const long double Before = Plot().Points(0)[1].Y;
-  Commit(Form->Edit0, "50");
-  EXPECT_EQ(Plot().Points(0)[1].Y, Before);
-  Form->Bereken();  // a matched lossless network sits at 0 dB
-  for (int i = 1; i < Plot().PointCount(0); ++i) EXPECT_NEAR(Plot().Points(0)[i].Y, 0, 1e-9);
 }
 
 TEST_F(Bode, YRangeFollowsTheLowestGain) {
@@ -128,8 +123,8 @@ TEST_F(Files, OpeningTheExampleShowsItsNetwork) {
   EXPECT_EQ(Row(2), (Strings{"Line", "400 mm", "Length :", "..."}));
   for (int p = 3; p <= 5; ++p) EXPECT_EQ(Row(p)[0], "None");
   EXPECT_EQ(Form->Net->Selected, 0);
-  EXPECT_EQ(Dialogs.FileRequests.at(0).Filter, "Zomar files (*.snf)|*.snf|All files (*.*)|*.*");
-  EXPECT_EQ(Dialogs.FileRequests.at(0).DefaultExt, "snf");
+  EXPECT_EQ(std::tuple(Dialogs.FileRequests.at(0).Filter, Dialogs.FileRequests[0].DefaultExt),
+            std::tuple("Zomar files (*.snf)|*.snf|All files (*.*)|*.*", "snf"));
 }
 
 TEST_F(Files, CancelledOrFailedOpenLeavesAFreshNetwork) {
@@ -156,12 +151,10 @@ TEST_F(Files, SavingRightAfterStartUpWritesTheDefaultNetwork) {
 TEST_F(Files, LongerNetworksKeepTheirHiddenElementsAndShorterOnesGetNone) {
   WriteResistors("two.snf", 2);
   Open("two.snf");
-  EXPECT_EQ(Form->Net->NrOfElements, 5);
-  EXPECT_TRUE(Dialogs.Messages.empty());
-  EXPECT_EQ(Text(Form->ZinSer).substr(0, 7), "Re: 70 ");
+  EXPECT_EQ(std::tuple(Form->Net->NrOfElements, Text(Form->ZinSer).substr(0, 7)), std::tuple(5, "Re: 70 "));
   WriteResistors("eight.snf", 8);
   Open("eight.snf");
-  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);  // none for the shorter one
   EXPECT_NE(Dialogs.Messages[0].Text.find("positions 6 to 8 are not shown"), std::string::npos);
   EXPECT_EQ(Text(Form->ZinSer).substr(0, 8), "Re: 130 ");  // the input is the ninth slot
   Answer("again.snf");
@@ -169,8 +162,7 @@ TEST_F(Files, LongerNetworksKeepTheirHiddenElementsAndShorterOnesGetNone) {
   Form->Nieuw->trigger();
   EXPECT_EQ(Form->Net->NrOfElements, 5);
   Open("again.snf");
-  EXPECT_EQ(Form->Net->NrOfElements, 8);
-  EXPECT_EQ(Form->Net->Elements[9].Value, 10);
+  EXPECT_EQ(std::tuple(Form->Net->NrOfElements, Form->Net->Elements[9].Value), std::tuple(8, 10.0));
 }
 
 TEST_F(Files, PrintingMakesOnePageOfTheWindowOrNothingWhenCancelled) {
@@ -203,12 +195,11 @@ TEST_F(Files, CtrlHOpensTheHelpAtItsContents) {
 
 TEST_F(Files, AboutBoxOpensAndCloses) {
   OnModal<TAboutBox>([](TAboutBox& Box) {
-    QTest::mouseClick(Box.OKButton, Qt::LeftButton);
+    Box.OKButton->click();
     return Box.result() == QDialog::Accepted;
   });
   Form->About->trigger();
   EXPECT_EQ(Dialogs.ShownForms, (std::vector<TModalForm*>{Form->AboutBox}));
-  EXPECT_EQ(Text(Form->AboutBox->ProductName), "ZOMAR (An Impedance Adjustment Program)");
   EXPECT_EQ(Form->AboutBox->result(), QDialog::Accepted);
 }
 

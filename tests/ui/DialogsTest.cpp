@@ -12,19 +12,6 @@ namespace {
 using L = TTLineForm;
 using P = TPrefForm;
 
-template <class F>
-using TFields = std::vector<std::pair<QLineEdit* F::*, QString>>;
-
-template <class F>
-void Fill(F& Form, const TFields<F>& Fields) {
-  for (const auto& [Field, Text] : Fields) (Form.*Field)->setText(Text);
-}
-
-bool Press(QPushButton* Button, QDialog& Dialog) {
-  QTest::mouseClick(Button, Qt::LeftButton);
-  return Dialog.result() == QDialog::Accepted;
-}
-
 class LineDialog : public Window {
 protected:
   void SetUp() override {
@@ -32,12 +19,13 @@ protected:
     LeftClick(Form->PaintBox1, 7);  // a new Line at 100 MHz
   }
   Strings Shown;  // the fields as the dialog opened
-  // Opens the dialog of element 1, fills the fields given and closes it with the button given.
-  void Open(const TFields<L>& Fields = {}, QPushButton* L::*Button = &L::OKButton) {
+  // Opens the dialog of element 1, writes the texts given into its fields and closes it with Button.
+  void Open(std::vector<std::pair<QLineEdit* L::*, QString>> Typed = {}, QPushButton* L::*Button = &L::OKButton) {
     OnModal<L>([=, this](L& F) {
       Shown = Texts(F.Elabel, F.LenEdit, F.ZoEdit, F.kEdit, F.aEdit, F.fEdit);
-      Fill(F, Fields);
-      return Press(F.*Button, F);
+      for (const auto& [Field, Text] : Typed) (F.*Field)->setText(Text);
+      (F.*Button)->click();
+      return F.result() == QDialog::Accepted;
     });
     LeftClick(Form->TB1);
   }
@@ -47,8 +35,7 @@ TEST_F(LineDialog, OpensWithTheLineDataAndCancelChangesNothingButRecalculates) {
   Form->ZinSer->clear();
   Open({{&L::LenEdit, "3"}}, &L::CancelButton);
   EXPECT_EQ(Shown, (Strings{"Electrical length in lambda = 0.199", "400 mm", "50", "0.67", "5", "10 MHz"}));
-  EXPECT_EQ(Element(1).LineLength, 0.4);
-  EXPECT_EQ(Text(Form->ZinSer).substr(0, 4), "Re: ");
+  EXPECT_EQ(std::tuple(Element(1).LineLength, Text(Form->ZinSer).substr(0, 4)), std::tuple(0.4, "Re: "));
 }
 
 TEST_F(LineDialog, OKWritesEveryField) {
@@ -61,10 +48,12 @@ TEST_F(LineDialog, OKWritesEveryField) {
 
 TEST_F(LineDialog, CommaInTheVelocityFactorKeepsTheDialogOpen) {
   OnModal<L>([](L& F) {
-    Fill(F, {{&L::kEdit, "0,66"}});
-    EXPECT_FALSE(Press(F.OKButton, F));
-    Fill(F, {{&L::kEdit, "0.66"}});
-    return Press(F.OKButton, F);
+    F.kEdit->setText("0,66");
+    F.OKButton->click();
+    EXPECT_NE(F.result(), QDialog::Accepted);
+    F.kEdit->setText("0.66");
+    F.OKButton->click();
+    return F.result() == QDialog::Accepted;
   });
   LeftClick(Form->TB1);
   EXPECT_EQ(Dialogs.MessageTexts(), Strings{"Error in data\n'0,66' is not a valid floating point value"});
@@ -85,9 +74,9 @@ protected:
     OnModal(Play);
     Form->PrefMenu->trigger();
   }
-  void Accept(const TFields<P>& Fields) {
+  void Accept(std::vector<std::pair<QLineEdit* P::*, QString>> Typed) {
     Open([=](P& F) {
-      Fill(F, Fields);
+      for (const auto& [Field, Text] : Typed) (F.*Field)->setText(Text);
       return true;
     });
   }
@@ -108,7 +97,6 @@ TEST_F(Preferences, OpensWithTheCurrentValues) {
     EXPECT_EQ(Scan(F), (Strings{"130.5 MHz", "159.5 MHz"}));
     return false;
   });
-  EXPECT_EQ(Dialogs.ShownForms.size(), 2u);
 }
 
 TEST_F(Preferences, TypedFrequencyProposesAScanUntilCancel) {
@@ -131,9 +119,8 @@ TEST_F(Preferences, BadStepCountStopsAfterTheScanRange) {
 
 TEST_F(Preferences, ZnReachesTheWindowAndEveryLaterCalculation) {
   Accept({{&P::ZnEdit, "75"}});
-  EXPECT_EQ(Text(Form->ZnEdit), "75 ");
   Commit(Form->Edit0, "75");
-  EXPECT_EQ(Text(Form->SWRedit), "1");
+  EXPECT_EQ(Texts(Form->ZnEdit, Form->SWRedit), (Strings{"75 ", "1"}));
 }
 
 TEST_F(Preferences, FullScreenAndNormalizedActAtOnce) {
@@ -155,13 +142,12 @@ TEST_F(Preferences, SettingsAreWrittenOnlyWhenAskedAndReadByNew) {
   EXPECT_FALSE(std::filesystem::exists("zomar.ini"));
   Open([](P& F) {
     F.Savesettings->setChecked(true);
-    Fill(F, {{&P::UDEdit, "500 kHz"}});
+    F.UDEdit->setText("500 kHz");
     return true;
   });
   EXPECT_EQ(ReadLines("zomar.ini").at(4), "145000000");
   Form->Nieuw->trigger();
-  EXPECT_EQ(Text(Form->FreqText), "145 MHz");
-  EXPECT_EQ(Form->UpDownInterval, 5e5);
+  EXPECT_EQ(std::tuple(Text(Form->FreqText), Form->UpDownInterval), std::tuple("145 MHz", 5e5));
 }
 
 }  // namespace

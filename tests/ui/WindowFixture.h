@@ -83,10 +83,8 @@ protected:
       EXPECT_EQ(Element(p).ElementType, TElementType::None) << p;
     }
     EXPECT_EQ(Texts(Form->Edit0, Form->Edit_1), (Strings{Zero, Zero}));
-    EXPECT_EQ(Form->Net->Selected, 0);
-    EXPECT_EQ(Background(Form->E0TypeLabel), QColor(Qt::cyan));
+    EXPECT_EQ(std::tuple(Form->Net->Selected, Background(Form->E0TypeLabel)), std::tuple(0, QColor(Qt::cyan)));
     EXPECT_TRUE(Form->CalcE->isChecked() && !Form->MarkerLabel->isVisible());
-    EXPECT_TRUE(Form->x1->isChecked() && !Form->x10->isChecked());
-    EXPECT_EQ(Form->SmithChart->Zoom, 1);
+    EXPECT_TRUE(Form->x1->isChecked() && !Form->x10->isChecked() && Form->SmithChart->Zoom == 1);
   }
 };
