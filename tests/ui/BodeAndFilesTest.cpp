@@ -87,9 +87,12 @@ TEST_F(Bode, SweepsEndPlotWhatTheyCanAndSayWhatNot) {
     Form->Net->ScanSteps = C.Steps;
     Form->Bereken();
     EXPECT_EQ(std::tuple(Plot().PointCount(0) - 1, Plot().Title()), std::tuple(C.Points, C.Title)) << C.Stop;
-    EXPECT_EQ(std::tuple(Plot().Hold(), Form->Net->GetFrequency()), std::tuple(false, 1e8)) << C.Stop;
+    EXPECT_FALSE(Plot().Hold()) << C.Stop;
   }
   EXPECT_TRUE(Dialogs.Messages.empty());
+  Form->Scan->click();  // nothing re-reads the frequency text in Scan mode: the sweep has to put it back
+  LeftClick(Form->Up);
+  EXPECT_EQ(Text(Form->FreqText), "110 MHz");
 }
 
 class Files : public Window {
@@ -185,15 +188,12 @@ TEST_F(Files, PrintingMakesOnePageOfTheWindowOrNothingWhenCancelled) {
   EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
-TEST_F(Files, CtrlHOpensTheHelpAtItsContents) {
+TEST_F(Files, CtrlHOpensTheHelpAtItsContentsAndTheAboutBoxOpensAndCloses) {
   QTest::keyClick(Form.get(), Qt::Key_H, Qt::ControlModifier);
   ASSERT_TRUE(Form->HelpWindow->isVisible());
   EXPECT_EQ(Form->HelpWindow->source().fileName().toStdString(), HelpFileName);
   EXPECT_EQ(Form->HelpWindow->source().fragment(), "contents");
   EXPECT_NE(Form->HelpWindow->toPlainText().indexOf("Matching a load step by step"), -1);
-}
-
-TEST_F(Files, AboutBoxOpensAndCloses) {
   OnModal<TAboutBox>([](TAboutBox& Box) {
     Box.OKButton->click();
     return Box.result() == QDialog::Accepted;

@@ -27,7 +27,9 @@ protected:
     Dialogs.InputAnswers.push_back(Text);
     LeftClick(Button);
   }
-  Strings Asked(int I) const { return {Dialogs.Inputs[I].Caption, Dialogs.Inputs[I].Prompt, Dialogs.Inputs[I].Default}; }
+  Strings Asked(int I) const {  // the input box's caption, prompt and default
+    return {Dialogs.Inputs[I].Caption, Dialogs.Inputs[I].Prompt, Dialogs.Inputs[I].Default};
+  }
   std::pair<double, double> Scan() const { return {Form->Net->ScanStart, Form->Net->ScanStop}; }
 };
 
@@ -51,41 +53,29 @@ TEST_F(Chart, ClickWithTheLoadSelectedSetsTheLoadButNotOutsideTheRim) {
   EXPECT_TRUE(Form->Net->Elements[1].Value == 50 && Dialogs.Messages.empty());
 }
 
-struct TSolveCase {
-  const char* Name;
-  int Clicks;           // from None
-  double R, X;          // the clicked point, normalised
-  double Expected;      // the value that takes a 50 ohm load there, base unit
-  const char* Refusal;  // the message for the mirrored point (-X and 1 / R)
-};
-
-void PrintTo(const TSolveCase& C, std::ostream* Os) { *Os << C.Name; }
-
-class Solve : public Chart, public ::testing::WithParamInterface<TSolveCase> {};
-
-TEST_P(Solve, ClickGivesTheValueOrTheRefusal) {
-  const TSolveCase& C = GetParam();
-  MatchedFirst(C.Clicks);
-  ClickChart(At(C.R, C.X));
-  EXPECT_TRUE(Dialogs.Messages.empty());
-  const double Solved = Element(1).Value;
-  EXPECT_NEAR(Solved, C.Expected, C.Expected * 0.03);
-  EXPECT_EQ(Text(Form->Edit1), FormatValue(3, C.Clicks >= 5 ? "" : UnitName(Element(1).ElementType), Solved));
-  ClickChart(At(1 / C.R, -C.X));
-  EXPECT_EQ(Dialogs.MessageTexts(), Strings{C.Refusal});
-  EXPECT_EQ(std::tuple(Dialogs.Messages.at(0).Kind, Element(1).Value), std::tuple(TMsgKind::Warning, Solved));
+TEST_F(Chart, ClickSolvesTheSelectedElementOrRefusesANegativeValue) {
+  // the point that takes a 50 ohm load to the value, base unit; its mirror (-X, 1 / R) needs a negative one
+  const std::tuple<int, double, double, double, const char*> Cases[] = {
+      {1, 1, -1, 1 / (W * 50), "Negative capacitors don't exist, use a series INDUCTOR"},
+      {2, 1, -1, 0.01 / W, "Negative capacitors don't exist, use a parallel INDUCTOR"},
+      {3, 1, 1, 50 / W, "Negative inductors don't exist, use a series CAPACITOR"},
+      {4, 1, 1, 1 / (W * 0.01), "Negative inductors don't exist, use a parallel CAPACITOR"},
+      {5, 2, 0, 50, "Negative resistors don't exist!"},
+      {6, 0.5, 0, 50, "Negative resistors don't exist!"}};
+  for (const auto& [Clicks, R, X, Expected, Refusal] : Cases) {
+    Form->Nieuw->trigger();
+    Dialogs.Messages.clear();
+    MatchedFirst(Clicks);
+    SCOPED_TRACE(TypeName(Element(1).ElementType));
+    ClickChart(At(R, X));
+    const double Solved = Element(1).Value;
+    EXPECT_NEAR(Solved, Expected, Expected * 0.03);
+    EXPECT_EQ(Text(Form->Edit1), FormatValue(3, Clicks >= 5 ? "" : UnitName(Element(1).ElementType), Solved));
+    ClickChart(At(1 / R, -X));
+    EXPECT_EQ(Dialogs.MessageTexts(), Strings{Refusal});
+    EXPECT_EQ(std::tuple(Dialogs.Messages.at(0).Kind, Element(1).Value), std::tuple(TMsgKind::Warning, Solved));
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryType, Solve,
-    ::testing::Values(
-        TSolveCase{"Cs", 1, 1, -1, 1 / (W * 50), "Negative capacitors don't exist, use a series INDUCTOR"},
-        TSolveCase{"Cp", 2, 1, -1, 0.01 / W, "Negative capacitors don't exist, use a parallel INDUCTOR"},
-        TSolveCase{"Ls", 3, 1, 1, 50 / W, "Negative inductors don't exist, use a series CAPACITOR"},
-        TSolveCase{"Lp", 4, 1, 1, 1 / (W * 0.01), "Negative inductors don't exist, use a parallel CAPACITOR"},
-        TSolveCase{"Rs", 5, 2, 0, 50, "Negative resistors don't exist!"},
-        TSolveCase{"Rp", 6, 0.5, 0, 50, "Negative resistors don't exist!"}),
-    [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST_F(Chart, ClickOnALineSetsItsLength) {
   Commit(Form->Edit0, "100");
@@ -110,7 +100,7 @@ TEST_F(Chart, ScanModeShowsTheMarkerStepsAndAClickStillSetsTheValue) {
   EXPECT_FALSE(Form->MarkerLabel->isVisible());
 }
 
-TEST_F(Chart, ZoomTicksExactlyOneItem) {
+TEST_F(Chart, ZoomTicksExactlyOneItemAndSwitchesForLabelsAndTheSWRCircleToggle) {
   const auto Ticks = [this] {
     return std::vector{Form->x1->isChecked(), Form->x2->isChecked(), Form->x5->isChecked(), Form->x10->isChecked()};
   };
@@ -120,9 +110,9 @@ TEST_F(Chart, ZoomTicksExactlyOneItem) {
   Form->x2->trigger();
   EXPECT_EQ(Ticks(), (std::vector{false, true, false, false}));
   EXPECT_EQ(Form->SmithChart->Zoom, 2);
-}
-
-TEST_F(Chart, SwitchesForLabelsAndTheSWRCircle) {
+  Form->SmithPbox->repaint();  // the box shows the zoomed chart
+  TSmithChart& C = *Form->SmithChart;
+  EXPECT_EQ(Form->SmithPbox->Image().copy(0, 0, C.ChartWidth, C.ChartHeight), C.ChartBitmap.Image());
   for (bool On : {true, false}) {
     Form->SmithchartLabels->trigger();
     LeftClick(Form->DrawSWR);
@@ -131,34 +121,28 @@ TEST_F(Chart, SwitchesForLabelsAndTheSWRCircle) {
   }
   LeftClick(Form->DrawSWR);
   Form->Nieuw->trigger();  // the reset keeps the SWR switch
-  EXPECT_EQ(Text(Form->DrawSWR), "Clear SWR");
+  EXPECT_EQ(std::tuple(Form->SmithChart->ShowSWR, Text(Form->DrawSWR)), std::tuple(true, "Clear SWR"));
 }
 
 TEST_F(Chart, FrequencyAnswerSetsStepMarksAndScanRange) {
   Answer("14.2M", Form->FreqButton);
   EXPECT_EQ(Asked(0), (Strings{"Frequency ", "Enter new value", "100 MHz"}));
-  EXPECT_EQ(Text(Form->FreqText), "14.2 MHz");
   EXPECT_EQ((std::vector{Form->UpDownInterval, Form->MajorMark, Form->MinorMark, Form->Net->ScanStart,
                          Form->Net->ScanStop}),
             (std::vector{1e5, 2e5, 5e4, 11.36e6, 17.75e6}));
-  for (const auto& [Frequency, Step] : {std::pair{"7.05M", 7e4}, {"9.6M", 1e5}, {"5", 0.001}}) {
-    Answer(Frequency, Form->FreqButton);
-    EXPECT_EQ(Form->UpDownInterval, Step) << Frequency;  // rounded to one digit
-  }
-}
-
-TEST_F(Chart, ImproperFrequenciesFallBackToOneMegahertz) {
   const Strings Improper{"This is not a proper value for the frequentie"};
-  for (const char* Bad : {"0", "-5M", "1e308", "2000G", "1e-20"}) {
+  // the step is about 1 %, rounded to one digit; improper answers fall back to 1 MHz
+  const std::tuple<const char*, const char*, double, Strings> Cases[] = {
+      {"14.2M", "14.2 MHz", 1e5, {}},     {"7.05M", "7.05 MHz", 7e4, {}},  {"9.6M", "9.6 MHz", 1e5, {}},
+      {"5", "5 Hz", 0.001, {}},           {"0", "1 MHz", 1e4, Improper},   {"-5M", "1 MHz", 1e4, Improper},
+      {"1e308", "1 MHz", 1e4, Improper},  {"2000G", "1 MHz", 1e4, Improper}, {"1e-20", "1 MHz", 1e4, Improper},
+      {"abc", "1 MHz", 1e4, {"abc is not a valid number", Improper[0]}}};
+  for (const auto& [Typed, Shown, Step, Messages] : Cases) {
     Dialogs.Messages.clear();
-    Answer(Bad, Form->FreqButton);
-    EXPECT_EQ(Dialogs.MessageTexts(), Improper) << Bad;
-    EXPECT_EQ(std::tuple(Form->Net->GetFrequency(), Form->UpDownInterval, Text(Form->FreqText)),
-              std::tuple(1e6, 1e4, "1 MHz")) << Bad;
+    Answer(Typed, Form->FreqButton);
+    EXPECT_EQ(std::tuple(Text(Form->FreqText), Form->UpDownInterval, Dialogs.MessageTexts()),
+              std::tuple(Shown, Step, Messages)) << Typed;
   }
-  Dialogs.Messages.clear();
-  Answer("abc", Form->FreqButton);
-  EXPECT_EQ(Dialogs.MessageTexts(), (Strings{"abc is not a valid number", Improper[0]}));
 }
 
 TEST_F(Chart, ZnOfZeroFallsBackToFiftyAndQOutsideOneToFiveHundredToLossless) {
@@ -178,7 +162,7 @@ TEST_F(Chart, ZnOfZeroFallsBackToFiftyAndQOutsideOneToFiveHundredToLossless) {
                                "500"}));
 }
 
-TEST_F(Chart, UpAndDwnStepAndStayAboveZero) {
+TEST_F(Chart, UpAndDwnStepAndStayAboveZeroAndRepeatWhenHeld) {
   LeftClick(Form->Up);
   EXPECT_EQ(Text(Form->FreqText), "110 MHz");
   Answer("100M", Form->FreqButton);
@@ -191,10 +175,7 @@ TEST_F(Chart, UpAndDwnStepAndStayAboveZero) {
   LeftClick(Form->Dwn);
   EXPECT_EQ(Form->Net->GetFrequency(), 1e6);
   EXPECT_EQ(Scan(), std::pair(0.8e6, 0.25e6));  // -0.2 MHz went back up by a step
-}
-
-TEST_F(Chart, HeldButtonRepeatsAfterTheFirstDelayAndStepsOnceMoreOnRelease) {
-  Answer("100M", Form->FreqButton);
+  Answer("100M", Form->FreqButton);  // a held button repeats after a first delay, and steps once more on release
   QTest::mousePress(Form->Up, Qt::LeftButton);
   EXPECT_EQ(std::tuple(Form->UDTimer->isActive(), Form->UDTimer->interval()), std::tuple(true, 800));
   Form->UDTimerTimer();  // the phase change does not step

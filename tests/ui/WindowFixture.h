@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -78,10 +79,9 @@ protected:
 
   // Zero is how the value edits write 0: the reset writes "0", File > Open rewrites them.
   void ExpectFreshNetwork(const std::string& Zero = "0") {
-    for (int p = 1; p <= 5; ++p) {
-      EXPECT_EQ(Row(p), (Strings{"None", Zero, "Value :", ""})) << p;
-      EXPECT_EQ(Element(p).ElementType, TElementType::None) << p;
-    }
+    for (int p = 1; p <= 5; ++p) EXPECT_EQ(Row(p), (Strings{"None", Zero, "Value :", ""})) << p;
+    const auto IsNone = [](const TElement& E) { return E.ElementType == TElementType::None; };
+    EXPECT_TRUE(std::all_of(&Element(1), &Element(6), IsNone));
     EXPECT_EQ(Texts(Form->Edit0, Form->Edit_1), (Strings{Zero, Zero}));
     EXPECT_EQ(std::tuple(Form->Net->Selected, Background(Form->E0TypeLabel)), std::tuple(0, QColor(Qt::cyan)));
     EXPECT_TRUE(Form->CalcE->isChecked() && !Form->MarkerLabel->isVisible());
