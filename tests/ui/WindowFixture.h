@@ -1,19 +1,19 @@
 #pragma once
-// A fresh workbench window in a private working directory (the reset reads the settings file there),
-// with the scripted dialogs installed. Clicks and keys go through QTest like a user's.
+// A fresh workbench window in a working directory of its own (the reset reads the settings file
+// there), with the scripted dialogs installed. Clicks and keys go through QTest like a user's.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
-#include <filesystem>
 #include <memory>
-#include <random>
 
 #include "FakeDialogs.h"
 #include "platform/PaintBox.h"
@@ -23,17 +23,10 @@
 using Strings = std::vector<std::string>;
 
 struct TWorkingDirectory {
-  const std::filesystem::path Previous = std::filesystem::current_path();
-  const std::filesystem::path Path =
-      std::filesystem::temp_directory_path() / ("zomar-test-" + std::to_string(std::random_device()()));
-  TWorkingDirectory() {
-    std::filesystem::create_directories(Path);
-    std::filesystem::current_path(Path);
-  }
-  ~TWorkingDirectory() {
-    std::filesystem::current_path(Previous);
-    std::filesystem::remove_all(Path);
-  }
+  QTemporaryDir Temp;
+  const QString Previous = QDir::currentPath();
+  TWorkingDirectory() { QDir::setCurrent(Temp.path()); }
+  ~TWorkingDirectory() { QDir::setCurrent(Previous); }
 };
 
 class Window : public ::testing::Test {
