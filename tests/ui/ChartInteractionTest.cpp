@@ -1,9 +1,10 @@
-#include <QAction>
-#include <QRadioButton>
+#include <QTimer>
 
 #include "WindowFixture.h"
 
 namespace {
+
+const double W = 2 * 3.141592653589793 * 1e8;
 
 class Chart : public Window {
 protected:
@@ -13,99 +14,71 @@ protected:
     Form->SmithChart->ZToPixel({R * 50, X * 50}, PX, PY, 50);
     return {PX, PY};
   }
-  QPoint Centre() { return {Form->SmithChart->CenterX, Form->SmithChart->CenterY}; }
-  void Hover(QPoint P) { QTest::mouseMove(Form->SmithPbox, P); }
+  QPoint Centre(int Right = 0, int Down = 0) {  // offsets in chart radii
+    const TSmithChart& C = *Form->SmithChart;
+    return {C.CenterX + Right * C.Radius, C.CenterY + Down * C.Radius};
+  }
   void ClickChart(QPoint P) { QTest::mouseClick(Form->SmithPbox, Qt::LeftButton, {}, P); }
-  void MatchedLoad() {
-    Type(Form->Edit0, "50");
-    Enter(Form->Edit0);
+  void MatchedFirst(int Clicks) {  // a 50 ohm load and element 1 made with that many clicks
+    Commit(Form->Edit0, "50");
+    LeftClick(Form->PaintBox1, Clicks);
   }
-  void MakeType(int Position, int Clicks) {
-    for (int i = 0; i < Clicks; ++i) LeftClick(Form->DiagramBoxes[Position]);
+  void Answer(const std::string& Text, QWidget* Button) {
+    Dialogs.InputAnswers.push_back(Text);
+    LeftClick(Button);
+  }
+  Strings Asked(int I) const {  // the input box's caption, prompt and default
+    return {Dialogs.Inputs[I].Caption, Dialogs.Inputs[I].Prompt, Dialogs.Inputs[I].Default};
   }
 };
 
-TEST_F(Chart, ReadOutAtTheCentreAndTheRim) {
-  Hover(Centre());
-  EXPECT_EQ(Text(Form->MuisPosEdit), "50  ohm + 0 j ohm");
-  EXPECT_EQ(Text(Form->RhoEdit), "0.00  angle: 90 degrees");
-  Hover(Centre() - QPoint(0, Form->SmithChart->Radius));
-  EXPECT_EQ(Text(Form->MuisPosEdit), "0  ohm + 50 j ohm");
-  EXPECT_EQ(Text(Form->RhoEdit), "1.00  angle: 90 degrees");
-  Hover(Centre() + QPoint(0, Form->SmithChart->Radius));
-  EXPECT_EQ(Text(Form->MuisPosEdit), "0  ohm -50 j ohm");
-  EXPECT_EQ(Text(Form->RhoEdit), "1.00  angle: -90 degrees");
-  Hover(Centre() + QPoint(Form->SmithChart->Radius + 3, 0));
-  EXPECT_EQ(Text(Form->MuisPosEdit), "");
-  EXPECT_EQ(Text(Form->RhoEdit), "");
+TEST_F(Chart, ReadOutAtTheCentreAndTheRimAndClearedOutside) {
+  const std::pair<QPoint, Strings> Cases[] = {{Centre(), {"50  ohm + 0 j ohm", "0.00  angle: 90 degrees"}},
+                                              {Centre(0, -1), {"0  ohm + 50 j ohm", "1.00  angle: 90 degrees"}},
+                                              {Centre(0, 1), {"0  ohm -50 j ohm", "1.00  angle: -90 degrees"}},
+                                              {Centre(1) + QPoint(3, 0), {"", ""}}};
+  for (const auto& [P, Expected] : Cases) {
+    QTest::mouseMove(Form->SmithPbox, P);
+    EXPECT_EQ(Texts(Form->MuisPosEdit, Form->RhoEdit), Expected);
+  }
 }
 
-TEST_F(Chart, ClickOutsideTheRimChangesNothing) {
-  MatchedLoad();
-  MakeType(1, 1);
-  const double Before = Element(1).Value;
+TEST_F(Chart, ClickWithTheLoadSelectedSetsTheLoadButNotOutsideTheRim) {
   Form->ZinSer->setText("untouched");
-  ClickChart(Centre() + QPoint(Form->SmithChart->Radius + 5, Form->SmithChart->Radius + 5));
-  EXPECT_EQ(Element(1).Value, Before);
-  EXPECT_EQ(Text(Form->ZinSer), "untouched");
-  EXPECT_TRUE(Dialogs.Messages.empty());
-}
-
-TEST_F(Chart, ClickWithTheLoadSelectedSetsTheLoad) {
+  ClickChart(Centre(1, 1));
+  EXPECT_EQ(Texts(Form->Edit0, Form->ZinSer), (Strings{"0", "untouched"}));
   ClickChart(Centre());
-  EXPECT_EQ(Text(Form->Edit0), "50 ");
-  EXPECT_EQ(Text(Form->Edit_1), "0 ");
-  EXPECT_EQ(Form->Net->Elements[1].Value, 50);
-  EXPECT_EQ(Form->Net->Elements[0].Value, 0);
-  EXPECT_EQ(Text(Form->SWRedit), "1");
+  EXPECT_EQ(Texts(Form->Edit0, Form->Edit_1, Form->SWRedit), (Strings{"50 ", "0 ", "1"}));
+  EXPECT_TRUE(Form->Net->Elements[1].Value == 50 && Dialogs.Messages.empty());
 }
 
-struct TSolveCase {
-  const char* Name;
-  int Clicks;          // from None
-  double R, X;         // the clicked point, normalised
-  double Expected;     // the value that takes a 50 ohm load there, base unit
-  const char* Refusal; // the message for the mirrored point (X and 1 / R)
-};
-
-void PrintTo(const TSolveCase& C, std::ostream* Os) { *Os << C.Name; }
-
-class Solve : public Chart, public ::testing::WithParamInterface<TSolveCase> {};
-
-const double W = 2 * 3.141592653589793 * 1e8;
-
-TEST_P(Solve, ClickGivesTheValueOrTheRefusal) {
-  const TSolveCase& C = GetParam();
-  MatchedLoad();
-  MakeType(1, C.Clicks);
-  ClickChart(At(C.R, C.X));
-  EXPECT_TRUE(Dialogs.Messages.empty());
-  EXPECT_NEAR(Element(1).Value, C.Expected, C.Expected * 0.03);
-  const std::string Unit = C.Clicks >= 5 ? "" : UnitName(Element(1).ElementType);
-  EXPECT_EQ(Text(Form->Edit1), FormatValue(3, Unit, Element(1).Value));
-  const double Solved = Element(1).Value;
-  ClickChart(At(1 / C.R, -C.X));
-  ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Text, C.Refusal);
-  EXPECT_EQ(Dialogs.Messages[0].Kind, TMsgKind::Warning);
-  EXPECT_EQ(Element(1).Value, Solved);
+TEST_F(Chart, ClickSolvesTheSelectedElementOrRefusesANegativeValue) {
+  // the point that takes a 50 ohm load to the value, base unit; its mirror (-X, 1 / R) needs a negative one
+  const std::tuple<int, double, double, double, const char*> Cases[] = {
+      {1, 1, -1, 1 / (W * 50), "Negative capacitors don't exist, use a series INDUCTOR"},
+      {2, 1, -1, 0.01 / W, "Negative capacitors don't exist, use a parallel INDUCTOR"},
+      {3, 1, 1, 50 / W, "Negative inductors don't exist, use a series CAPACITOR"},
+      {4, 1, 1, 1 / (W * 0.01), "Negative inductors don't exist, use a parallel CAPACITOR"},
+      {5, 2, 0, 50, "Negative resistors don't exist!"},
+      {6, 0.5, 0, 50, "Negative resistors don't exist!"}};
+  for (const auto& [Clicks, R, X, Expected, Refusal] : Cases) {
+    Form->Nieuw->trigger();
+    Dialogs.Messages.clear();
+    MatchedFirst(Clicks);
+    SCOPED_TRACE(TypeName(Element(1).ElementType));
+    ClickChart(At(R, X));
+    const double Solved = Element(1).Value;
+    EXPECT_NEAR(Solved, Expected, Expected * 0.03);
+    EXPECT_EQ(Text(Form->Edit1), FormatValue(3, Clicks >= 5 ? "" : UnitName(Element(1).ElementType), Solved));
+    ClickChart(At(1 / R, -X));
+    EXPECT_EQ(Dialogs.MessageTexts(), Strings{Refusal});
+    EXPECT_EQ(std::tuple(Dialogs.Messages.at(0).Kind, Element(1).Value), std::tuple(TMsgKind::Warning, Solved));
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryType, Solve,
-    ::testing::Values(
-        TSolveCase{"Cs", 1, 1, -1, 1 / (W * 50), "Negative capacitors don't exist, use a series INDUCTOR"},
-        TSolveCase{"Cp", 2, 1, -1, 0.01 / W, "Negative capacitors don't exist, use a parallel INDUCTOR"},
-        TSolveCase{"Ls", 3, 1, 1, 50 / W, "Negative inductors don't exist, use a series CAPACITOR"},
-        TSolveCase{"Lp", 4, 1, 1, 1 / (W * 0.01), "Negative inductors don't exist, use a parallel CAPACITOR"},
-        TSolveCase{"Rs", 5, 2, 0, 50, "Negative resistors don't exist!"},
-        TSolveCase{"Rp", 6, 0.5, 0, 50, "Negative resistors don't exist!"}),
-    [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST_F(Chart, ClickOnALineSetsItsLength) {
-  Type(Form->Edit0, "100");
-  Enter(Form->Edit0);
-  MakeType(1, 7);
+  Commit(Form->Edit0, "100");
+  LeftClick(Form->PaintBox1, 7);
   Element(1).SetAttenuation(0);
   ClickChart(At(0.5, 0));  // half a turn on the 50 ohm line's circle: a quarter wave
   const double QuarterWave = 0.67 * 3e8 / 1e8 / 4;
@@ -114,51 +87,104 @@ TEST_F(Chart, ClickOnALineSetsItsLength) {
   EXPECT_NEAR(Form->Net->Elements[2].Z.Re, 25, 1);
 }
 
-TEST_F(Chart, ClickInScanModeStillSetsTheValue) {
-  MatchedLoad();
-  MakeType(1, 1);
+TEST_F(Chart, ScanModeShowsTheMarkerStepsAndAClickStillSetsTheValue) {
+  MatchedFirst(1);
   Form->Scan->click();
+  EXPECT_TRUE(Form->MarkerLabel->isVisible() && Text(Form->MarkerLabel) == "Marker steps :1 MHz");
   const std::string Results = Text(Form->ZinSer);
   ClickChart(At(1, -1));
   EXPECT_NEAR(Element(1).Value, 1 / (W * 50), 0.03 / (W * 50));
-  EXPECT_TRUE(Form->Scan->isChecked());
   EXPECT_EQ(Text(Form->ZinSer), Results);
+  Form->CalcE->click();
+  EXPECT_FALSE(Form->MarkerLabel->isVisible());
 }
 
-TEST_F(Chart, ZoomTicksExactlyOneItem) {
+TEST_F(Chart, ZoomTicksExactlyOneItemAndSwitchesForLabelsAndTheSWRCircleToggle) {
+  const auto Ticks = [this] {
+    return std::vector{Form->x1->isChecked(), Form->x2->isChecked(), Form->x5->isChecked(), Form->x10->isChecked()};
+  };
   Form->x5->trigger();
-  EXPECT_EQ(Form->SmithChart->Zoom, 5);
-  EXPECT_FALSE(Form->x1->isChecked());
-  EXPECT_TRUE(Form->x5->isChecked());
   Form->x5->trigger();  // choosing it again keeps it ticked
-  EXPECT_TRUE(Form->x5->isChecked());
+  EXPECT_EQ(Ticks(), (std::vector{false, false, true, false}));
   Form->x2->trigger();
+  EXPECT_EQ(Ticks(), (std::vector{false, true, false, false}));
   EXPECT_EQ(Form->SmithChart->Zoom, 2);
-  EXPECT_FALSE(Form->x5->isChecked());
-  EXPECT_EQ(Form->SmithChart->Radius, 2 * static_cast<int>(std::nearbyint(0.46 * std::min(Form->SmithPbox->width(), Form->SmithPbox->height()))));
-}
-
-TEST_F(Chart, SwitchesForLabelsAndTheSWRCircle) {
-  Form->SmithchartLabels->trigger();
-  EXPECT_TRUE(Form->SmithChart->ShowLabels);
-  Form->SmithchartLabels->trigger();
-  EXPECT_FALSE(Form->SmithChart->ShowLabels);
+  Form->SmithPbox->repaint();  // the box shows the zoomed chart
+  TSmithChart& C = *Form->SmithChart;
+  EXPECT_EQ(Form->SmithPbox->Image().copy(0, 0, C.ChartWidth, C.ChartHeight), C.ChartBitmap.Image());
+  for (bool On : {true, false}) {
+    Form->SmithchartLabels->trigger();
+    LeftClick(Form->DrawSWR);
+    EXPECT_EQ(std::tuple(Form->SmithChart->ShowLabels, Form->SmithChart->ShowSWR), std::tuple(On, On));
+    EXPECT_EQ(Text(Form->DrawSWR), On ? "Clear SWR" : "Draw SWR");
+  }
   LeftClick(Form->DrawSWR);
-  EXPECT_TRUE(Form->SmithChart->ShowSWR);
-  EXPECT_EQ(Form->DrawSWR->text(), "Clear SWR");
-  LeftClick(Form->DrawSWR);
-  EXPECT_EQ(Form->DrawSWR->text(), "Draw SWR");
   Form->Nieuw->trigger();  // the reset keeps the SWR switch
-  LeftClick(Form->DrawSWR);
-  Form->Nieuw->trigger();
-  EXPECT_EQ(Form->DrawSWR->text(), "Clear SWR");
+  EXPECT_EQ(std::tuple(Form->SmithChart->ShowSWR, Text(Form->DrawSWR)), std::tuple(true, "Clear SWR"));
 }
 
-TEST_F(Chart, RepaintShowsTheChartPicture) {
-  Form->SmithPbox->repaint();
-  const QImage Shown = Form->SmithPbox->Image();
-  EXPECT_EQ(Shown.copy(0, 0, Form->SmithChart->ChartWidth, Form->SmithChart->ChartHeight),
-            Form->SmithChart->ChartBitmap.Image());
+TEST_F(Chart, FrequencyAnswerSetsStepMarksAndScanRange) {
+  Answer("14.2M", Form->FreqButton);
+  EXPECT_EQ(Asked(0), (Strings{"Frequency ", "Enter new value", "100 MHz"}));
+  EXPECT_EQ((std::vector{Form->UpDownInterval, Form->MajorMark, Form->MinorMark, Form->Net->ScanStart,
+                         Form->Net->ScanStop}),
+            (std::vector{1e5, 2e5, 5e4, 11.36e6, 17.75e6}));
+  const Strings Improper{"This is not a proper value for the frequentie"};
+  // the step is about 1 %, rounded to one digit; improper answers fall back to 1 MHz
+  const std::tuple<const char*, const char*, double, Strings> Cases[] = {
+      {"14.2M", "14.2 MHz", 1e5, {}},     {"7.05M", "7.05 MHz", 7e4, {}},  {"9.6M", "9.6 MHz", 1e5, {}},
+      {"5", "5 Hz", 0.001, {}},           {"0", "1 MHz", 1e4, Improper},   {"-5M", "1 MHz", 1e4, Improper},
+      {"1e308", "1 MHz", 1e4, Improper},  {"2000G", "1 MHz", 1e4, Improper}, {"1e-20", "1 MHz", 1e4, Improper},
+      {"abc", "1 MHz", 1e4, {"abc is not a valid number", Improper[0]}}};
+  for (const auto& [Typed, Shown, Step, Messages] : Cases) {
+    Dialogs.Messages.clear();
+    Answer(Typed, Form->FreqButton);
+    EXPECT_EQ(std::tuple(Text(Form->FreqText), Form->UpDownInterval, Dialogs.MessageTexts()),
+              std::tuple(Shown, Step, Messages)) << Typed;
+  }
+}
+
+TEST_F(Chart, ZnOfZeroFallsBackToFiftyAndQOutsideOneToFiveHundredToLossless) {
+  Answer("75", Form->ZnButton);
+  Answer("0", Form->ZnButton);
+  EXPECT_EQ(Asked(1), (Strings{"Z norm in ohm", "Enter new value", "75 "}));
+  EXPECT_EQ(Dialogs.MessageTexts(), Strings{"This is not a proper value for Z-norm"});
+  EXPECT_EQ(std::tuple(Form->Net->GetZn(), Text(Form->ZnEdit)), std::tuple(50.0, "50 "));
+  for (const auto& [Q, Kept] : {std::pair{"500", 500}, {"1", 1}, {"501", 0}, {"0.5", 0}, {"-3", 0}}) {
+    Dialogs.InputAnswers.push_back(Q);
+    Form->QFactor->trigger();
+    EXPECT_EQ(Form->Net->Q, Kept) << Q;
+  }
+  EXPECT_EQ(Asked(3), (Strings{"Q Factor for inductors",
+                               "Capaciors are considered lossless\nInductors can have a Q-factor between 1 and 500.\n"
+                               "Other values will result in lossless inductors\nEnter a Q-value for ALL inductors",
+                               "500"}));
+}
+
+TEST_F(Chart, UpAndDwnStepAndStayAboveZeroAndRepeatWhenHeld) {
+  LeftClick(Form->Up);
+  EXPECT_EQ(Text(Form->FreqText), "110 MHz");
+  Answer("100M", Form->FreqButton);
+  LeftClick(Form->Up);
+  EXPECT_EQ(Text(Form->FreqText), "101 MHz");
+  EXPECT_EQ(std::pair(Form->Net->ScanStart, Form->Net->ScanStop), std::pair(81e6, 126e6));
+  LeftClick(Form->Dwn);
+  Answer("1M", Form->FreqButton);
+  Form->UpDownInterval = 1e6;
+  LeftClick(Form->Dwn);
+  EXPECT_EQ(Form->Net->GetFrequency(), 1e6);
+  // the scan start of -0.2 MHz went back up by a step
+  EXPECT_EQ(std::pair(Form->Net->ScanStart, Form->Net->ScanStop), std::pair(0.8e6, 0.25e6));
+  Answer("100M", Form->FreqButton);  // a held button repeats after a first delay, and steps once more on release
+  QTest::mousePress(Form->Up, Qt::LeftButton);
+  EXPECT_EQ(std::tuple(Form->UDTimer->isActive(), Form->UDTimer->interval()), std::tuple(true, 800));
+  Form->UDTimerTimer();  // the phase change does not step
+  EXPECT_EQ(std::tuple(Form->UDTimer->interval(), Form->Net->GetFrequency()), std::tuple(300, 100e6));
+  Form->UDTimerTimer();
+  Form->UDTimerTimer();
+  EXPECT_EQ(Form->Net->GetFrequency(), 102e6);
+  QTest::mouseRelease(Form->Up, Qt::LeftButton);
+  EXPECT_EQ(std::tuple(Form->UDTimer->isActive(), Text(Form->FreqText)), std::tuple(false, "103 MHz"));
 }
 
 }  // namespace
