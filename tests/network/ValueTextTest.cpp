@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <random>
 #include <tuple>
@@ -9,11 +10,74 @@
 
 namespace {
 
+using Texts = std::vector<std::string>;
+
+struct TGeneralCase {
+  double Value;
+  int Precision;
+  const char* Text;
+};
+
+void PrintTo(const TGeneralCase& C, std::ostream* Os) { *Os << FormatGeneral(C.Value, 17) << " to " << C.Precision; }
+
+class GeneralFormat : public ::testing::TestWithParam<TGeneralCase> {};
+
+TEST_P(GeneralFormat, WritesTheDocumentedText) {
+  EXPECT_EQ(FormatGeneral(GetParam().Value, GetParam().Precision), GetParam().Text);
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndScientific, GeneralFormat,
+                         ::testing::ValuesIn(std::vector<TGeneralCase>{
+                             {0, 15, "0"}, {-0.0, 3, "0"}, {0.0001, 15, "0.0001"}, {1e-5, 15, "1E-5"},
+                             {123456789012345, 15, "123456789012345"}, {1e15, 15, "1E15"}, {2.2e-11, 15, "2.2E-11"},
+                             {999.6, 3, "1E3"}, {1500, 3, "1.5E3"}, {-0.000123456, 3, "-0.000123"},
+                             {1.0 / 3, 15, "0.333333333333333"}, {1.7976931348623157e308, 15, "1.79769313486232E308"},
+                             {4.9e-324, 15, "4.94065645841247E-324"}}));
+
+// Exact ties go away from zero; values that only print like ties round by their true value.
+INSTANTIATE_TEST_SUITE_P(Ties, GeneralFormat,
+                         ::testing::ValuesIn(std::vector<TGeneralCase>{
+                             {2.5, 1, "3"}, {-2.5, 1, "-3"}, {0.125, 2, "0.13"}, {9.5, 1, "1E1"}, {1000.5, 4, "1001"},
+                             {0.15, 1, "0.1"}, {2.675, 3, "2.67"}, {1.0000000000000002, 15, "1"}}));
+
+TEST(FixedFormat, RoundsToSignificantDigitsThenShowsExactDecimals) {
+  for (const auto& [Value, Precision, Digits, Text] :
+       {std::tuple{0.199, 3, 3, "0.199"}, {1.2345, 3, 3, "1.230"}, {0.0, 3, 2, "0.00"}, {0.999, 3, 2, "1.00"},
+        {0.125, 3, 2, "0.13"}, {0.12456, 3, 2, "0.12"}, {0.005, 3, 2, "0.01"}, {0.0049, 3, 2, "0.00"},
+        {-0.001, 3, 2, "0.00"}, {-7.5, 3, 0, "-8"}, {99.96, 3, 1, "100.0"}, {1234.5, 3, 1, "1.23E3"}})
+    EXPECT_EQ(FormatFixed(Value, Precision, Digits), Text) << Value;
+}
+
+template <class TConvert>
+std::string ErrorOf(TConvert Convert, const std::string& Text) {
+  try {
+    Convert(Text);
+  } catch (const EConvertError& E) {
+    return E.what();
+  }
+  return "accepted";
+}
+
+TEST(PlainConversion, AcceptsPlainNumbersOnly) {
+  for (const auto& [Text, Value] : {std::pair{"1e2", 100.0}, {"-0.5", -0.5}, {"+5", 5.0}, {".5", 0.5}, {"5.", 5.0},
+                                    {" 7 ", 7.0}, {"1E-999", 0.0}})
+    EXPECT_EQ(StrToFloat(Text), Value) << Text;
+  for (const std::string Bad : {"abc", "0,66", "", "-", "1e", "5k", "50 ohm", "1e999", "1..2", "0x10", "inf", "nan"})
+    EXPECT_EQ(ErrorOf(StrToFloat, Bad), "'" + Bad + "' is not a valid floating point value");
+}
+
+TEST(PlainConversion, IntegersAreDecimalAndInRange) {
+  for (const auto& [Text, Value] : {std::pair{"100", 100}, {"-5", -5}, {"+12", 12}, {"2147483647", 2147483647}})
+    EXPECT_EQ(StrToInt(Text), Value) << Text;
+  for (const std::string Bad : {"1O0", "", "1.0", "2147483648", "+-3", "1e2", "0x1F", " "})
+    EXPECT_EQ(ErrorOf(StrToInt, Bad), "'" + Bad + "' is not a valid integer value");
+}
+
 struct TParseCase {
   const char* Text;
   const char* Unit;
   double Value;
-  const char* Message = nullptr;
+  bool Complains = false;
 };
 
 void PrintTo(const TParseCase& C, std::ostream* Os) { *Os << "'" << C.Text << "' unit '" << C.Unit << "'"; }
@@ -23,44 +87,32 @@ class Parse : public ::testing::TestWithParam<TParseCase> {};
 TEST_P(Parse, GivesTheValueAndAtMostItsMessage) {
   TFakeDialogs Dialogs;
   EXPECT_EQ(ParseValue(GetParam().Text, GetParam().Unit), GetParam().Value);
-  if (!GetParam().Message) {
-    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<std::string>{});
-  } else {
-    ASSERT_EQ(Dialogs.MessageTexts(), std::vector<std::string>{GetParam().Message});
-    EXPECT_EQ(Dialogs.Messages[0].Buttons, std::vector<TMsgButton>{TMsgButton::OK});
-  }
+  const std::string Message = GetParam().Text + std::string(" is not a valid number");
+  EXPECT_EQ(Dialogs.MessageTexts(), GetParam().Complains ? Texts{Message} : Texts{});
+  for (const auto& M : Dialogs.Messages) EXPECT_EQ(M.Buttons, std::vector<TMsgButton>{TMsgButton::OK});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    UnitsAndPrefixes, Parse,
-    ::testing::Values(TParseCase{"10 pF", "F", 1e-11}, TParseCase{"3n", "", 3e-9}, TParseCase{"3u", "", 3e-6},
-                      TParseCase{"15mm", "m", 0.015}, TParseCase{"2cm", "m", 0.02}, TParseCase{"4,7k", "ohm", 4700},
-                      TParseCase{"100 MHz", "Hz", 1e8}, TParseCase{"3G", "", 3e9}, TParseCase{"1m", "m", 1},
-                      TParseCase{"50ohm", "", 50}, TParseCase{"100Hz", "", 100}, TParseCase{"None", "F", 0},
-                      TParseCase{"F", "F", 0}, TParseCase{"1k5", "ohm", 1000}, TParseCase{"1,5e3", "", 1500},
-                      TParseCase{"+7", "", 7}, TParseCase{"-2,5,5M", "", -2.5, "-2,5,5M is not a valid number"}));
+// Every prefix letter, the comma, units that remain when the element has none; FormatValue
+// writes '1E3 k' for 999.6e3, and the prefix then adds to the exponent.
+INSTANTIATE_TEST_SUITE_P(Values, Parse,
+                         ::testing::ValuesIn(std::vector<TParseCase>{
+                             {"10 pF", "F", 1e-11}, {"3n", "", 3e-9}, {"3u", "", 3e-6}, {"15mm", "m", 0.015},
+                             {"2cm", "m", 0.02}, {"4,7k", "ohm", 4700}, {"100 MHz", "Hz", 1e8}, {"3G", "", 3e9},
+                             {"1m", "m", 1}, {"50ohm", "", 50}, {"100Hz", "", 100}, {"None", "F", 0}, {"F", "F", 0},
+                             {"1k5", "ohm", 1000}, {"1E3 kHz", "Hz", 1e6}, {"2.5e-2k", "", 25},
+                             {"1e99999999999999999999k", "", 0}, {"1e-999", "", 0}}));
 
-// FormatValue writes '1E3 k' for 999.6e3; the prefix then adds to the exponent.
-INSTANTIATE_TEST_SUITE_P(PrefixAfterAnExponent, Parse,
-                         ::testing::Values(TParseCase{"1E3 kHz", "Hz", 1e6}, TParseCase{"2.5e-2k", "", 25},
-                                           TParseCase{"1e99999999999999999999k", "", 0}));
-
-INSTANTIATE_TEST_SUITE_P(
-    BadText, Parse,
-    ::testing::Values(TParseCase{"12x", "ohm", 12, "12x is not a valid number"},
-                      TParseCase{"1K", "ohm", 1, "1K is not a valid number"},
-                      TParseCase{"abc", "ohm", 0, "abc is not a valid number"},
-                      TParseCase{"1H", "", 1, "1H is not a valid number"},
-                      TParseCase{"1oh", "", 1, "1oh is not a valid number"},
-                      TParseCase{"-", "", 0, "- is not a valid number"},
-                      TParseCase{"1e999", "", 0, "1e999 is not a valid number"}, TParseCase{"1e-999", "", 0},
-                      TParseCase{"10 pF", "", 1e-11}));
+INSTANTIATE_TEST_SUITE_P(BadText, Parse,
+                         ::testing::ValuesIn(std::vector<TParseCase>{
+                             {"12x", "ohm", 12, true}, {"1K", "ohm", 1, true}, {"abc", "ohm", 0, true},
+                             {"1H", "", 1, true}, {"1oh", "", 1, true}, {"1e999", "", 0, true},
+                             {"-2,5,5M", "", -2.5, true}}));
 
 TEST(ParseValueText, LongTextIsCutTo255Characters) {
   TFakeDialogs Dialogs;
   EXPECT_EQ(ParseValue("1" + std::string(300, '0'), ""), 1e254);
   EXPECT_EQ(ParseValue(std::string(300, 'x'), ""), 0);
-  EXPECT_EQ(Dialogs.MessageTexts(), std::vector<std::string>{std::string(255, 'x') + " is not a valid number"});
+  EXPECT_EQ(Dialogs.MessageTexts(), Texts{std::string(255, 'x') + " is not a valid number"});
 }
 
 TEST(ParseValueText, AnyBytesGiveANumberAndAtMostOneMessage) {
@@ -90,13 +142,11 @@ TEST(FormatValueText, ReadsBackToThreeDigits) {
   TFakeDialogs Dialogs;
   std::mt19937_64 Random(3);
   std::uniform_real_distribution<double> Exponent(-15, 12);
-  for (const char* Unit : {"F", "H", "ohm", "m", "Hz", ""}) {
-    for (int i = 0; i < 4000; ++i) {
-      const double X = std::pow(10.0, Exponent(Random)) * (i % 2 ? -1 : 1);
-      if (std::abs(X) >= 1e12) continue;
-      const std::string Text = FormatValue(3, Unit, X);
-      EXPECT_NEAR(ParseValue(Text, Unit), X, std::abs(X) * 5.0001e-3) << Text;
-    }
+  for (int i = 0; i < 24000; ++i) {
+    const char* Unit = std::array{"F", "H", "ohm", "m", "Hz", ""}[i % 6];
+    const double X = std::pow(10.0, Exponent(Random)) * (i % 4 < 2 ? -1 : 1);
+    const std::string Text = FormatValue(3, Unit, X);
+    EXPECT_NEAR(ParseValue(Text, Unit), X, std::abs(X) * 5.0001e-3) << Text;
   }
   EXPECT_TRUE(Dialogs.Messages.empty());
 }
