@@ -148,16 +148,6 @@ TEST(NetWork, EveryNodeAgreesWithAnIndependentModelAndKeepsZEqualToVOverI) {
   }
 }
 
-// A quarter wave at 100 MHz with the default velocity factor 0.67.
-constexpr TStep QuarterWave{Line, 0.67 * 3e8 / 1e8 / 4};
-
-TEST(NetWork, QuarterWaveLineTurns100OhmInto25) {
-  TNetWork Net;
-  Build(Net, 100, 0, {QuarterWave}).Elements[2].SetAttenuation(0);
-  Net.Calculate();
-  ExpectClose(Input(Net).Z, 25, 1e-10L);
-}
-
 // Zero values get small substitutes; a line of length 0 passes its node on unchanged.
 TEST(NetWork, ZeroValues) {
   TNetWork Net;
@@ -246,17 +236,14 @@ TEST(NetWork, NoEvaluationLeavesANonFiniteResult) {
     const double Magnitude = std::pow(10.0, std::uniform_real_distribution<double>(-320, 308)(Random));
     return std::array{0.0, -Magnitude, Magnitude, Magnitude}[Random() % 4];
   };
+  const auto Step = [&] { return TStep{static_cast<TElementType>(Random() % 9), Any()}; };
   int Completed = 0;
   for (int Trial = 0; Trial < 3000; ++Trial) {
     TNetWork Net;
-    Build(Net, Any(), Any(), {{None, 0}, {None, 0}, {None, 0}, {None, 0}, {None, 0}}).SetFrequency(std::abs(Any()));
+    Build(Net, Any(), Any(), {Step(), Step(), Step(), Step(), Step()}).SetFrequency(std::abs(Any()));
     Net.Q = Any();
-    for (int Slot = 2; Slot <= 6; ++Slot) {
-      TElement& E = Net.Elements[Slot];
-      E.SetElementType(static_cast<TElementType>(Random() % 9));
-      for (double* V : {&E.Value, &E.Z0, &E.Attenuation, &E.AttenuationFreq, &E.VelocityFactor, &E.LineLength})
-        *V = Any();
-    }
+    for (TElement& E : Net.Elements)
+      for (double* V : {&E.Z0, &E.Attenuation, &E.AttenuationFreq, &E.VelocityFactor, &E.LineLength}) *V = Any();
     try {
       Net.Calculate();
     } catch (const EMathError&) {
@@ -270,20 +257,23 @@ TEST(NetWork, NoEvaluationLeavesANonFiniteResult) {
   EXPECT_GT(Completed, 100);
 }
 
-// Without loss all the power entering the input reaches the load: 1 - |reflection at the input|^2.
+// A lossless quarter wave (at 100 MHz with the default velocity factor) turns 100 ohm into 25 and
+// matches it to that Zn. Without loss all the power entering the input reaches the load: the
+// transfer is 1 - |reflection at the input|^2.
 TEST(PowerTransfer, LosslessLaddersFollowTheMismatch) {
   TNetWork Matched, Lumped;
-  Build(Matched, 100, 0, {QuarterWave}).Elements[2].SetZ0(std::sqrt(5000.0));
-  Matched.Elements[2].SetAttenuation(0);
+  Build(Matched, 100, 0, {{Line, 0.67 * 3e8 / 1e8 / 4}}).Elements[2].SetAttenuation(0);
+  Matched.SetZn(25);
   Matched.Calculate();
+  ExpectClose(Input(Matched).Z, 25, 1e-10L);
   EXPECT_NEAR(PowerTransfer(Matched), 1, 1e-12);
   Build(Lumped, 12, -31, {{Lp, 3.3e-8}, {Cs, 2.2e-11}, {Cp, 1e-11}, {Ls, 5e-8}});
   for (TNetWork* Net : {&Matched, &Lumped})
     for (double F : {60e6, 1e8, 250e6}) {
       Net->SetFrequency(F);
       Net->Calculate();
-      const Cx Zin = Of(Input(*Net).Z);
-      EXPECT_NEAR(PowerTransfer(*Net), 1 - std::norm((Zin - 50.0L) / (Zin + 50.0L)), 1e-12) << F;
+      const Cx Zin = Of(Input(*Net).Z), Zn = Net->Zn;
+      EXPECT_NEAR(PowerTransfer(*Net), 1 - std::norm((Zin - Zn) / (Zin + Zn)), 1e-12) << F;
     }
 }
 
