@@ -33,6 +33,7 @@ void SaveAndLoad(TNetWork& Net, const std::string& FileName, TNetWork& Copy) {
   TFakeDialogs Dialogs;
   Dialogs.FileAnswers = {FileName, FileName};
   SaveSnf(Net);
+  EXPECT_EQ(CurrentFileName, FileName);  // the next save dialog offers it
   LoadSnf(Copy);
 }
 
@@ -56,6 +57,7 @@ TEST(Snf, TheExampleIsWrittenByteForByteAndReadBack) {
   EXPECT_EQ(Saved(Copy), Saved(Net));
   EXPECT_EQ(Copy.Title, "Network file: match1.snf");
   EXPECT_EQ(Copy.Elements[3].Value, 0.4);
+  EXPECT_EQ(CircuitName("c:\\nets\\a.sbp.sbp.snf"), "a.sbp.snf");
 }
 
 // Values from every corner of the double range; creators full of key marks, blanks and high bytes.
@@ -148,7 +150,8 @@ TEST(Snf, AFailedLoadKeepsWhatItReadBefore) {
   EXPECT_EQ(Net.Elements[3].ElementType, Line);
 }
 
-// Counts below 2 read as 2.
+// The byte-order mark comes before a key line here. Counts below 2 read as 2; an empty type line
+// leaves its slot as it was.
 TEST(Snf, OtherLineEndsAByteOrderMarkBlanksLongLinesAndSmallCountsLoad) {
   TNetWork Expected, Net;
   ASSERT_EQ(Read(CrLf(ExampleFile), Expected), "");
@@ -156,9 +159,10 @@ TEST(Snf, OtherLineEndsAByteOrderMarkBlanksLongLinesAndSmallCountsLoad) {
   for (const std::string& L : ExampleFile) {
     Lf += L + "\n";
     Cr += L + "\r";
-    Blanks += L + (L == "Zomar" ? "" : " \t ") + "\r\n";
+    Blanks += L == "Zomar" ? L + "\r\n" : " \t" + L + " \t \r\n";
   }
-  for (const std::string& Text : {Lf, Cr, Lf.substr(0, Lf.size() - 1), "\xEF\xBB\xBF" + CrLf(ExampleFile), Blanks}) {
+  const std::string Marked = "\xEF\xBB\xBF" + CrLf(Lines(ExampleFile.begin() + 9, ExampleFile.end()));
+  for (const std::string& Text : {Lf, Cr, Lf.substr(0, Lf.size() - 1), Marked, Blanks}) {
     EXPECT_EQ(Read(Text, Net), "");
     EXPECT_EQ(Saved(Net), Saved(Expected));
   }
@@ -170,6 +174,9 @@ TEST(Snf, OtherLineEndsAByteOrderMarkBlanksLongLinesAndSmallCountsLoad) {
     EXPECT_EQ(Read(CrLf(Replaced(ExampleFile, 12, Count)), Net), "");
     EXPECT_EQ(Net.NrOfElements, 2);
   }
+  Net.Elements[4].SetElementType(Rp);
+  EXPECT_EQ(Read(CrLf(Replaced(ExampleFile, 45, "")), Net), "");
+  EXPECT_EQ(Net.Elements[4].ElementType, Rp);
 }
 
 // Sections and blocks in reverse order, comments between them and shortened keys: ':1' is found

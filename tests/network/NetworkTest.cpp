@@ -86,6 +86,7 @@ TEST(Complex, ExtendedIntermediatesAndOverflow) {
   TComplex R;
   CDiv({1e300, 0}, {1e300, 0}, R);
   EXPECT_EQ(Of(R), Cx(1));
+  EXPECT_THROW(CAdd({1.7e308, 0}, {1.7e308, 0}, R), EMathError);
   EXPECT_THROW(CMul({1e200, 0}, {1e200, 0}, R), EMathError);
   EXPECT_THROW(CDiv({1e300, 0}, {1e-300, 0}, R), EMathError);
 }
@@ -148,11 +149,13 @@ TEST(NetWork, EveryNodeAgreesWithAnIndependentModelAndKeepsZEqualToVOverI) {
   }
 }
 
-// Zero values get small substitutes; a line of length 0 passes its node on unchanged.
-TEST(NetWork, ZeroValues) {
+// The load node carries 1 A. Zero values get small substitutes; a line of length 0 passes its
+// node on unchanged.
+TEST(NetWork, LoadNodeAndZeroValues) {
   TNetWork Net;
   Build(Net, 33, 0, {{Cs, 0}, {Line, 0}}).Calculate();
-  EXPECT_EQ(Net.Elements[1].Z.Im, 1e-16);
+  const TElement& Load = Net.Elements[1];
+  EXPECT_EQ(std::tuple(Of(Load.Z), Of(Load.I), Of(Load.V)), std::tuple(Cx(33, 1e-16), Cx(1), Cx(33, 1e-16)));
   EXPECT_EQ(Net.Elements[2].Value, 1e-15);
   for (auto Member : {&TElement::Z, &TElement::V, &TElement::I})
     ExpectClose(Net.Elements[3].*Member, Of(Net.Elements[2].*Member), 1e-15L);

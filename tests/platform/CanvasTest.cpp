@@ -47,15 +47,16 @@ TEST_F(Picture, ArcRunsCounterClockwiseFromStartToEnd) {
 }
 
 TEST_F(Picture, TextIsOpaqueUnlessTheBrushIsClear) {
+  C.Brush.SetColor(clYellow);
+  C.TextOut(1, 1, "Z");
   C.Brush.Style = TBrushStyle::Clear;
   C.TextOut(20, 1, "Z");
-  C.Brush.SetColor(clYellow);  // a colour makes the brush solid again
-  C.TextOut(1, 1, "Z");
   ExpectPixels(Bitmap, {{20, 1, clWhite}, {1, 1, clYellow}});
 }
 
 TEST_F(Picture, FillAndCopyUseExclusiveRectanglesAndReportTheChange) {
-  C.Brush.SetColor(clRed);
+  C.Brush.Style = TBrushStyle::Clear;
+  C.Brush.SetColor(clRed);  // a colour makes the brush solid again
   C.FillRect({2, 2, 6, 5});
   ExpectPixels(Bitmap, {{5, 4, clRed}, {6, 4, clWhite}, {5, 5, clWhite}});
   TBitmap Target;
