@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "FakeDialogs.h"
 #include "FileTesting.h"
 #include "network/NetCalc.h"
