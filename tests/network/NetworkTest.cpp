@@ -29,10 +29,10 @@ TNetWork& Build(TNetWork& Net, double R, double X, std::initializer_list<TStep> 
   Net.SetNrOfElements(static_cast<int>(Steps.size()));
   Net.Elements[1].SetValue(R);
   Net.Elements[0].SetValue(X);
-  TElement* E = &Net.Elements[2];
+  int Slot = 2;
   for (const TStep& S : Steps) {
-    E->SetElementType(S.Type);
-    (E++)->SetValue(S.Value);
+    Net.Elements[Slot].SetElementType(S.Type);
+    Net.Elements[Slot++].SetValue(S.Value);
   }
   return Net;
 }
@@ -139,12 +139,12 @@ TEST(NetWork, EveryNodeAgreesWithAnIndependentModelAndKeepsZEqualToVOverI) {
     Net.Elements[4].SetAttenuation(12);
     Net.Calculate();
     Cx Z(12, -40);
-    const TElement* E = &Net.Elements[2];
+    int Slot = 2;
     for (const TStep& S : Steps) {
+      const TElement& E = Net.Elements[Slot++];
       Z = After(Z, S, Net.Omega(), Q);
-      ExpectClose(E->Z, Z);
-      ExpectClose(E->Z, Of(E->V) / Of(E->I));
-      ++E;
+      ExpectClose(E.Z, Z);
+      ExpectClose(E.Z, Of(E.V) / Of(E.I));
     }
   }
 }
