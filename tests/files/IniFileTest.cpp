@@ -2,99 +2,68 @@
 
 #include <gtest/gtest.h>
 
-#include "TempDir.h"
+#include <tuple>
+
+#include "FakeDialogs.h"
+#include "FileTesting.h"
 #include "network/NetCalc.h"
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
-// The window's values after its reset.
-TPreferences DefaultPreferences() { return {1e6, 2e5, 1e7, true, false}; }
+// The window's preferences after its reset.
+constexpr TPreferences Defaults{1e6, 2e5, 1e7, true, false};
 
 const Lines DefaultFile{"#  Zomar INI-file", "#  Please do not edit !", "#", ":Frequency (Hz)", "100000000",
                         ":Start Frequency (Hz)", "80000000", ":Stop Frequency (Hz)", "125000000", ":Steps", "100",
                         ":Q", "0", ":Zn", "50", ":Major Mark", "1000000", ":Minor Mark", "200000",
                         ":UpDown Interval", "10000000", ":Normalized", "1", ":FullScreen", "0"};
 
-Lines Replaced(Lines L, std::size_t Index, const std::string& Line) {
-  L.at(Index) = Line;
-  return L;
+std::string Apply(const Lines& File, TNetWork& Net, TPreferences& Prefs) {
+  return ErrorOf([&] { ApplyIniLines(File, Net, Prefs); });
 }
 
-TEST(IniFile, TheDefaultsGiveTheDocumentedLines) {
-  const TNetWork Net;
-  EXPECT_EQ(IniLines(Net, DefaultPreferences()), DefaultFile);
-}
-
-TEST(IniFile, IsSavedAndLoadedInTheWorkingDirectory) {
+// Only "zomar.ini" in the working directory is the settings file, whatever the case of others.
+TEST(IniFile, DefaultsAreSavedAndLoadedInTheWorkingDirectory) {
   TTempDir Dir;
   TNetWork Net, Loaded;
-  const TPreferences Prefs{1.5e6, 3e5, 2.5e7, false, true};
-  Net.SetFrequency(1.45e8);
-  Net.ScanSteps = 250;
-  Net.Q = 120;
-  Net.SetZn(75);
-  SaveIni(Net, Prefs);
-  EXPECT_EQ(Dir.Bytes("zomar.ini"), CrLf(IniLines(Net, Prefs)));
-  TPreferences LoadedPrefs = DefaultPreferences();
-  EXPECT_TRUE(LoadIni(Loaded, LoadedPrefs));
-  EXPECT_EQ(IniLines(Loaded, LoadedPrefs), IniLines(Net, Prefs));
-}
-
-// Only "zomar.ini" is the settings file, also where names differ by case.
-TEST(IniFile, WithoutTheFileNothingChanges) {
-  TTempDir Dir;
+  TPreferences Prefs = Defaults, Saved{1.5e6, 3e5, 2.5e7, false, true};
   Dir.Write("Zomar.Ini", CrLf(Replaced(DefaultFile, 14, "75")));
-  TNetWork Net;
-  TPreferences Prefs = DefaultPreferences();
-  EXPECT_FALSE(LoadIni(Net, Prefs));
-  EXPECT_EQ(IniLines(Net, Prefs), DefaultFile);
+  EXPECT_FALSE(LoadIni(Loaded, Prefs));
+  EXPECT_EQ(IniLines(Loaded, Prefs), DefaultFile);
+  Net.SetFrequency(1.45e8);
+  Net.Q = 120;
+  SaveIni(Net, Saved);
+  EXPECT_EQ(Dir.Bytes("zomar.ini"), CrLf(IniLines(Net, Saved)));
+  EXPECT_TRUE(LoadIni(Loaded, Prefs));
+  EXPECT_EQ(IniLines(Loaded, Prefs), IniLines(Net, Saved));
 }
 
-TEST(IniFile, FrequencyLinesTakePrefixesTheOthersPlainNumbers) {
-  TNetWork Net;
-  TPreferences Prefs;
-  ApplyIniLines(Replaced(Replaced(DefaultFile, 4, "145M"), 12, "1e2"), Net, Prefs);
-  EXPECT_EQ(Net.Frequency, 1.45e8);
-  EXPECT_EQ(Net.Q, 100);
-  EXPECT_THROW(ApplyIniLines(Replaced(DefaultFile, 14, "50k"), Net, Prefs), EConvertError);
-}
-
+// Steps, frequency, start and stop come before Q; the frequencies take prefixes, Q and Zn do not.
 TEST(IniFile, ARejectedValueStopsThereAndKeepsWhatCameBefore) {
+  TFakeDialogs Dialogs;
   TNetWork Net;
   Net.SetZn(1);
   TPreferences Prefs;
-  try {
-    ApplyIniLines(Replaced(Replaced(DefaultFile, 4, "2G"), 12, "abc"), Net, Prefs);
-    FAIL() << "no error";
-  } catch (const EConvertError& E) {
-    EXPECT_STREQ(E.what(), "'abc' is not a valid floating point value");
-  }
-  EXPECT_EQ(Net.Frequency, 2e9);
-  EXPECT_EQ(Net.ScanStop, 1.25e8);
-  EXPECT_EQ(Net.Zn, 1);
-  EXPECT_EQ(Prefs.MajorMark, 0);
-  try {
-    ApplyIniLines(Lines(DefaultFile.begin(), DefaultFile.end() - 1), Net, Prefs);
-    FAIL() << "no error";
-  } catch (const EFileError& E) {
-    EXPECT_STREQ(E.what(), "zomar.ini: no value line after :FullScreen");
-  }
-  EXPECT_TRUE(Prefs.Normalized);
+  const Lines File = Replaced(Replaced(Replaced(Replaced(DefaultFile, 4, "145M"), 6, "80k"), 8, "2G"), 10, "7");
+  EXPECT_EQ(Apply(Replaced(File, 12, "abc"), Net, Prefs), "'abc' is not a valid floating point value");
+  EXPECT_EQ(std::tuple(Net.ScanSteps, Net.Frequency, Net.ScanStart, Net.ScanStop, Net.Zn, Prefs.MajorMark),
+            std::tuple(7, 1.45e8, 8e4, 2e9, 1.0, 0.0));
+  EXPECT_EQ(Apply(Replaced(File, 12, "1e2"), Net, Prefs), "");
+  EXPECT_EQ(Net.Q, 100);
+  EXPECT_EQ(Apply(Replaced(DefaultFile, 14, "50k"), Net, Prefs), "'50k' is not a valid floating point value");
+  EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
-TEST(IniFile, AMissingKeyGivesZero) {
+// A missing key reads as 0, a key without a value line is an error; a switch is one byte.
+TEST(IniFile, MissingValues) {
   TNetWork Net;
-  TPreferences Prefs = DefaultPreferences();
-  Lines File = Replaced(DefaultFile, 22, "2");  // a switch is one byte: anything but 0 is on
+  TPreferences Prefs;
+  Lines File = Replaced(DefaultFile, 22, "256");
   File.erase(File.begin() + 13, File.begin() + 15);
-  ApplyIniLines(File, Net, Prefs);
-  EXPECT_EQ(Net.Zn, 0);
-  EXPECT_TRUE(Prefs.Normalized);
-  ApplyIniLines({}, Net, Prefs);
-  EXPECT_EQ(Net.Frequency, 0);
-  EXPECT_FALSE(Prefs.Normalized);
+  EXPECT_EQ(Apply(File, Net, Prefs), "");
+  EXPECT_EQ(std::pair(Net.Zn, Prefs.Normalized), std::pair(0.0, false));
+  File.pop_back();
+  EXPECT_EQ(Apply(File, Net, Prefs), "zomar.ini: no value line after :FullScreen");
 }
 
 }  // namespace
