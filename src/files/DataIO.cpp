@@ -14,12 +14,6 @@ std::string CurrentFileName;
 
 namespace {
 
-std::string Trim(const std::string& S) {
-  const std::size_t B = S.find_first_not_of(" \t");
-  if (B == std::string::npos) return {};
-  return S.substr(B, S.find_last_not_of(" \t") - B + 1);
-}
-
 bool IsLetterOrDigit(char C) {
   return (C >= '0' && C <= '9') || (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z');
 }
@@ -49,7 +43,7 @@ void ReadElement(const std::vector<std::string>& Lines, int i, TNetWork& Net) {
   int k = 0;
   std::string TypeLine;
   FindKey(Lines, true, k, Key, TypeLine);
-  const std::string Type = Trim(TypeLine);
+  const std::string Type = TrimBlanks(TypeLine);
   if (Type.empty()) return;
   auto Data = [&](int Offset) -> const std::string& {
     const std::size_t Line = static_cast<std::size_t>(k) + Offset;
@@ -103,7 +97,7 @@ std::string FileNumber(double V) { return FormatGeneral(V, 15); }
 std::optional<double> LargestDouble(const std::string& S) {
   constexpr double Largest = std::numeric_limits<double>::max();
   static const std::string LargestText = FileNumber(Largest);
-  const std::string T = Trim(S);
+  const std::string T = TrimBlanks(S);
   if (T == LargestText) return Largest;
   if (T == "-" + LargestText) return -Largest;
   return std::nullopt;

@@ -83,13 +83,13 @@ TRounded RoundSignificant(double Magnitude, int Precision) {
   return R;
 }
 
-std::string Trim(const std::string& S) {
+}  // namespace
+
+std::string TrimBlanks(const std::string& S) {
   const std::size_t B = S.find_first_not_of(" \t");
   if (B == std::string::npos) return {};
   return S.substr(B, S.find_last_not_of(" \t") - B + 1);
 }
-
-}  // namespace
 
 TNumberScan ScanNumber(std::string_view S) {
   std::size_t I = 0;
@@ -129,12 +129,12 @@ std::optional<double> ConvertNumber(std::string_view S) {
 }
 
 double StrToFloat(const std::string& S) {
-  if (const auto V = ConvertNumber(Trim(S))) return *V;
+  if (const auto V = ConvertNumber(TrimBlanks(S))) return *V;
   throw EConvertError::InvalidFloat(S);
 }
 
 int StrToInt(const std::string& S) {
-  const std::string T = Trim(S);
+  const std::string T = TrimBlanks(S);
   const std::size_t Start = !T.empty() && T[0] == '+' ? 1 : 0;
   int V = 0;
   const auto R = std::from_chars(T.data() + Start, T.data() + T.size(), V);

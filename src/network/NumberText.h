@@ -16,6 +16,9 @@ std::string FormatGeneral(double Value, int Precision);
 // number format instead (1200 with 3 digits gives '1.2E3').
 std::string FormatFixed(double Value, int Precision, int Digits);
 
+// S without leading and trailing blanks and tabs.
+std::string TrimBlanks(const std::string& S);
+
 double StrToFloat(const std::string& S);  // plain conversion, raises EConvertError
 int StrToInt(const std::string& S);       // decimal, raises EConvertError
 
