@@ -1,5 +1,6 @@
 #include "plotter/PlotAxes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -13,7 +14,17 @@ void PushApart(long double Min, long double& Max, long double Nudge) {
   if (Max - Min == 0) Max = std::nextafter(Max, std::numeric_limits<long double>::infinity());
 }
 
+// A value within Slack of the bounds counts as inside; Min may exceed Max, then nothing is.
+bool Within(long double V, long double Min, long double Max) {
+  const long double Slack = BoundSlack(std::max(std::fabs(Min), std::fabs(Max)));
+  return V >= Min - Slack && V <= Max + Slack;
+}
+
 }  // namespace
+
+long double BoundSlack(long double Magnitude) {
+  return 16 * std::numeric_limits<long double>::epsilon() * std::max(1.0L, Magnitude);
+}
 
 void CalcScale(TPlotAxes& A) {
   A.PlotWidth = A.Width - (A.Margin + A.RightMargin);
@@ -44,17 +55,14 @@ int YToPixel(const TPlotAxes& A, long double Y) {
 }
 
 bool PixelToValue(const TPlotAxes& A, int X, int Y, long double& XV, long double& YV) {
-  const long double Lower = A.XLog ? std::pow(10.0L, A.XMin) : A.XMin;
-  const long double Upper = A.XLog ? std::pow(10.0L, A.XMax) : A.XMax;
+  const auto Value = [&A](long double AxisX) { return A.XLog ? std::pow(10.0L, AxisX) : AxisX; };
   if (!HasPlotArea(A)) {
-    XV = Lower;
+    XV = Value(A.XMin);
     YV = A.YMin;
     return false;
   }
-  const long double Dx = X - A.Margin;
-  const long double Dy = (A.Height - A.BottomMargin) - Y;
-  XV = Dx / A.XScale + A.XMin;
-  if (A.XLog) XV = std::pow(10.0L, XV);
-  YV = Dy / A.YScale + A.YMin;
-  return !(XV < Lower || XV > Upper || YV < A.YMin || YV > A.YMax);
+  const long double AxisX = (X - A.Margin) / A.XScale + A.XMin;
+  YV = ((A.Height - A.BottomMargin) - Y) / A.YScale + A.YMin;
+  XV = Value(AxisX);
+  return Within(AxisX, A.XMin, A.XMax) && Within(YV, A.YMin, A.YMax);
 }

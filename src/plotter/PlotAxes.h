@@ -14,6 +14,11 @@ struct TPlotAxes {
   bool XLog = false;
 };
 
+// How far from a bound a value may stray and still lie on it. The bounds of a logarithmic axis
+// are logarithms, whose last bits differ between processors; the edge of the plot area and a
+// grid line at a round value must not depend on them.
+long double BoundSlack(long double Magnitude);
+
 // Sizes the plot area and sets the scales; equal bounds are first pushed apart (the stored
 // bound changes).
 void CalcScale(TPlotAxes& A);

@@ -15,7 +15,8 @@ std::vector<long double> LinearTicks(long double First, long double Interval, lo
 
 // The values of the lines of a logarithmic axis whose bounds are the logarithms LogMin and
 // LogMax: each decade value and its steps (finer as the span shrinks), none below 10^LogMin and
-// only while their logarithm stays below LogMax. A decade value may appear twice.
+// only while their logarithm stays below LogMax. A decade value may appear twice. A value on a
+// bound counts as on it whatever the last bits of the bound's logarithm.
 std::vector<long double> LogGridTicks(long double LogMin, long double LogMax);
 
 // The values labelled on a logarithmic axis: the decade values and every second step. The

@@ -51,6 +51,35 @@ TEST(PlotTicks, LogAxisStepsByTheSpanAndLabelsEverySecondStep) {
   ExpectValues(LogMarkTicks(0, 2.5L), {1, 2, 4, 6, 8, 10, 10, 20, 40, 60, 80, 100, 100, 200, 400});
 }
 
+// V moved by Ulps units in its last place.
+long double Nudged(long double V, int Ulps) {
+  for (; Ulps > 0; --Ulps) V = std::nextafter(V, Inf);
+  for (; Ulps < 0; ++Ulps) V = std::nextafter(V, -Inf);
+  return V;
+}
+
+// The last bits of a logarithm differ between processors (log10 of 1e6 is 6 on some and 6 plus
+// one unit in the last place on others): a round value on a bound keeps its line and label at the
+// lower bound and has no line at the upper one, however the bounds' last bits fall.
+TEST(PlotTicks, RoundValuesOnTheBoundsDoNotDependOnTheLastBits) {
+  const struct {
+    long double Min, Max;
+    std::vector<long double> Grid, Marks;
+  } Cases[] = {{20e6L, 31.25e6L, {2e7L, 2.1e7L, 2.2e7L, 2.3e7L, 2.4e7L, 2.5e7L, 2.6e7L, 2.7e7L, 2.8e7L, 2.9e7L, 3e7L, 3.1e7L},
+                {2e7L, 2.2e7L, 2.4e7L, 2.6e7L, 2.8e7L, 3e7L, 3.2e7L}},
+               {1e6L, 1e7L, {1e6L, 1e6L, 2e6L, 3e6L, 4e6L, 5e6L, 6e6L, 7e6L, 8e6L, 9e6L}, {1e6L, 2e6L, 4e6L, 6e6L, 8e6L, 1e7L}},
+               {1.5e5L, 2e5L, {1.5e5L, 1.55e5L, 1.6e5L, 1.65e5L, 1.7e5L, 1.75e5L, 1.8e5L, 1.85e5L, 1.9e5L, 1.95e5L},
+                {1.5e5L, 1.6e5L, 1.7e5L, 1.8e5L, 1.9e5L, 2e5L}}};
+  for (const auto& C : Cases)
+    for (int MinUlps = -3; MinUlps <= 3; ++MinUlps)
+      for (int MaxUlps = -3; MaxUlps <= 3; ++MaxUlps) {
+        SCOPED_TRACE(::testing::Message() << C.Min << " " << MinUlps << ", " << C.Max << " " << MaxUlps);
+        const long double Min = Nudged(std::log10(C.Min), MinUlps), Max = Nudged(std::log10(C.Max), MaxUlps);
+        ExpectValues(LogGridTicks(Min, Max), C.Grid);
+        ExpectValues(LogMarkTicks(Min, Max), C.Marks);
+      }
+}
+
 TEST(PlotTicks, LinearAxisStartsAtTheFirstMultipleAndEveryLoopEnds) {
   EXPECT_EQ(FirstMark(-47, 10), -40);
   EXPECT_EQ(FirstMark(-50.0009L, 10), -50);  // within a ten-thousandth of an interval
@@ -80,12 +109,12 @@ TEST(PlotBounds, LogBoundsAreStoredAsLogarithmsAndLeaveTheOtherOneAlone) {
   TPlotAxes A;
   AssignXLog(A, true);
   AssignXLog(A, true);  // the same state again converts nothing
-  EXPECT_EQ(std::pair(A.XMin, A.XMax), std::pair(-16.0L, 1.0L));
+  ExpectValues({A.XMin, A.XMax}, {-16, 1});
   AssignXMax(A, 1e6L);
   AssignXMin(A, 1e8L);
-  EXPECT_EQ(std::pair(A.XMin, A.XMax), std::pair(8.0L, 6.0L));
+  ExpectValues({A.XMin, A.XMax}, {8, 6});
   AssignXMin(A, 0);
-  EXPECT_EQ(A.XMin, -16);
+  ExpectValues({A.XMin}, {-16});
   AssignXLog(A, false);
   EXPECT_NEAR(A.XMax, 1e6L, 1e-9L);
 }
@@ -125,6 +154,25 @@ TEST(PlotAxes, EqualBoundsArePushedApartAndFarValuesLandFarOutside) {
   EXPECT_GT(XToPixel(B, 1e300L), 1000000);
   EXPECT_LT(RoundPixel(std::nanl("")), -1000000);
   EXPECT_EQ(RoundPixel(2.5L), 2);  // halves to even
+}
+
+// The pixels at the plot area's edges read as inside on a log axis however its bounds' last bits
+// fall, the pixels beyond them as outside.
+TEST(PlotAxes, TheEdgesOfALogAxisDoNotDependOnTheLastBits) {
+  for (const auto& [Min, Max] : {std::pair{20e6L, 31.25e6L}, {100.0L, 8000.0L}})
+    for (int MinUlps = -3; MinUlps <= 3; ++MinUlps)
+      for (int MaxUlps = -3; MaxUlps <= 3; ++MaxUlps) {
+        SCOPED_TRACE(::testing::Message() << Min << " " << MinUlps << ", " << Max << " " << MaxUlps);
+        TPlotAxes A;  // the plot area runs from x = 15 to 285 and from y = 15 to 185
+        A.XLog = true;
+        A.XMin = Nudged(std::log10(Min), MinUlps);
+        A.XMax = Nudged(std::log10(Max), MaxUlps);
+        CalcScale(A);
+        long double XV = 0, YV = 0;
+        for (const auto& [X, Y, Inside] :
+             {std::tuple{15, 185, true}, {285, 15, true}, {14, 100, false}, {286, 100, false}})
+          EXPECT_EQ(PixelToValue(A, X, Y, XV, YV), Inside) << X << "," << Y;
+      }
 }
 
 int CountIn(const QImage& Picture, TColor Colour, const TRect& Inside = {0, 0, 1 << 20, 1 << 20}) {
@@ -192,6 +240,13 @@ TEST_F(PlotPanel, TheLogGridStandsAtEveryHundredThousandAndIsLabelledAtEverySeco
   EXPECT_TRUE(ShowsXMark(82, "2e5"));
   EXPECT_TRUE(ShowsXMark(455, "1e6"));  // just right of the plot area
   EXPECT_FALSE(ShowsXMark(176, "3e5"));
+}
+
+TEST_F(PlotPanel, ARoundLowerBoundHasItsLineAndLabel) {
+  P.SetXMax(31.25e6L);
+  P.SetXMin(20e6L);
+  EXPECT_EQ(At(15, 220), clBlack);
+  EXPECT_TRUE(ShowsXMark(15, "2e7"));
 }
 
 // Lines at least 8 pixels apart on a 300 x 200 panel; an interval that is no positive number is 1.
