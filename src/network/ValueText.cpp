@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "network/NumberText.h"
@@ -12,8 +13,6 @@ namespace {
 
 constexpr std::array<std::string_view, 9> TypeNames{"None", "Cs", "Cp", "Ls", "Lp", "Rs", "Rp", "Line", "Stub"};
 constexpr std::array<std::string_view, 9> UnitNames{"", "F", "F", "H", "H", "ohm", "ohm", "m", "Stub"};
-
-constexpr std::size_t MaxTextLength = 255;
 
 struct TPrefixLetter {
   char Letter;
@@ -67,8 +66,7 @@ TElementType TypeFromName(const std::string& S) {
 }
 
 double ParseValue(const std::string& S, const std::string& UnitStr) {
-  std::string s = S.substr(0, MaxTextLength);
-  if (s == "None") s = "0";
+  std::string s = S == "None" ? "0" : S;
   const std::string Typed = s;
   if (!UnitStr.empty())
     if (const std::size_t P = s.find(UnitStr); P != std::string::npos) s.erase(P, UnitStr.size());
@@ -84,11 +82,13 @@ double ParseValue(const std::string& S, const std::string& UnitStr) {
                                    [c](const TPrefixLetter& P) { return P.Letter == c; });
   const bool UnitRemains = (c == 'H' && Follows(s, j + 1, "z")) || (c == 'o' && Follows(s, j + 1, "hm"));
   s.resize(j);
-  if (Prefix != PrefixLetters.end())
-    s = WithPrefix(s, Scan.HasExponent, Prefix->Exponent);
-  else if (!UnitRemains)
+  if (Prefix != PrefixLetters.end()) s = WithPrefix(s, Scan.HasExponent, Prefix->Exponent);
+  const std::optional<double> Value = ConvertNumber(s);
+  // A prefix or unit with no number before it, or a number beyond the range once its prefix
+  // is applied, is no more a number than a stray letter.
+  if (!Value || (Prefix == PrefixLetters.end() && !UnitRemains))
     Dialogs().MessageBox(Typed + " is not a valid number", TMsgKind::Information, {TMsgButton::OK});
-  return ConvertNumber(s).value_or(0);
+  return Value.value_or(0);
 }
 
 std::string FormatValue(int Digits, const std::string& UnitStr, double Value) {

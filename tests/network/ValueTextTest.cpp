@@ -78,26 +78,30 @@ TEST_P(Parse, GivesTheValueAndAtMostItsMessage) {
 }
 
 // Every prefix letter, the comma, units that remain when the element has none; FormatValue
-// writes '1E3 k' for 999.6e3, and the prefix then adds to the exponent.
+// writes '1E3 k' for 999.6e3, and the prefix then adds to the exponent, also into the range.
 INSTANTIATE_TEST_SUITE_P(Values, Parse,
                          ::testing::ValuesIn(std::vector<TParseCase>{
                              {"10 pF", "F", 1e-11}, {"3n", "", 3e-9}, {"3u", "", 3e-6}, {"15mm", "m", 0.015},
                              {"2cm", "m", 0.02}, {"4,7k", "ohm", 4700}, {"100 MHz", "Hz", 1e8}, {"3G", "", 3e9},
                              {"1m", "m", 1}, {"50ohm", "", 50}, {"100Hz", "", 100}, {"None", "F", 0}, {"F", "F", 0},
                              {"1k5", "ohm", 1000}, {"1E3 kHz", "Hz", 1e6}, {"2.5e-2k", "", 25},
-                             {"1e99999999999999999999k", "", 0}, {"1e-999", "", 0}}));
+                             {"1e309p", "", 1e297}, {"1e-999", "", 0}}));
 
+// Numbers beyond the range, also once their prefix is applied; prefixes and units without a number.
 INSTANTIATE_TEST_SUITE_P(BadText, Parse,
                          ::testing::ValuesIn(std::vector<TParseCase>{
                              {"12x", "ohm", 12, true}, {"1K", "ohm", 1, true}, {"abc", "ohm", 0, true},
                              {"1H", "", 1, true}, {"1oh", "", 1, true}, {"1e999", "", 0, true},
-                             {"-2,5,5M", "", -2.5, true}}));
+                             {"-2,5,5M", "", -2.5, true}, {"1e308k", "", 0, true},
+                             {"1e99999999999999999999k", "", 0, true}, {"nan", "", 0, true}, {"inf", "", 0, true},
+                             {"k5", "ohm", 0, true}, {"n", "", 0, true}, {"pF", "F", 0, true}, {"Hz", "", 0, true}}));
 
-TEST(ParseValueText, LongTextIsCutTo255Characters) {
+TEST(ParseValueText, LongTextIsReadWhole) {
   TFakeDialogs Dialogs;
-  EXPECT_EQ(ParseValue("1" + std::string(300, '0'), ""), 1e254);
+  EXPECT_EQ(ParseValue("1." + std::string(260, '0') + "k", ""), 1000);
+  EXPECT_EQ(ParseValue("1" + std::string(300, '0'), ""), 1e300);
   EXPECT_EQ(ParseValue(std::string(300, 'x'), ""), 0);
-  EXPECT_EQ(Dialogs.MessageTexts(), Texts{std::string(255, 'x') + " is not a valid number"});
+  EXPECT_EQ(Dialogs.MessageTexts(), Texts{std::string(300, 'x') + " is not a valid number"});
 }
 
 TEST(ParseValueText, AnyBytesGiveANumberAndAtMostOneMessage) {
