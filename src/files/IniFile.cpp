@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 #include "files/DataIO.h"
@@ -51,45 +52,45 @@ std::vector<std::string> IniLines(const TNetWork& Net, const TPreferences& Prefs
           Prefs.FullScreen ? "1" : "0"};
 }
 
-void ReadFrom(const std::vector<std::string>& List, const std::string& Key, std::string& Value) {
-  const int Index = FindKeyLine(List, Key);
-  if (Index < 0) {
-    Value.assign(1, '0');  // not = "0": GCC 12 warns falsely (-Wrestrict) on that after inlining
-    return;
+std::vector<std::string> ApplyIniLines(const std::vector<std::string>& List, TNetWork& Net, TPreferences& Prefs) {
+  struct TSetting {
+    const char* Key;
+    const char* Name;
+    std::function<void(const std::string&)> Apply;
+  };
+  const TSetting Settings[] = {
+      {":Steps", "Steps", [&](const std::string& V) { Net.ScanSteps = StrToInt(V); }},
+      {":Frequency", "Frequency", [&](const std::string& V) { Net.SetFrequency(PrefixedValue(V)); }},
+      {":Start", "Start Frequency", [&](const std::string& V) { Net.ScanStart = PrefixedValue(V); }},
+      {":Stop", "Stop Frequency", [&](const std::string& V) { Net.ScanStop = PrefixedValue(V); }},
+      {":Q", "Q", [&](const std::string& V) { Net.Q = FileFloat(V); }},
+      {":Zn", "Zn", [&](const std::string& V) { Net.SetZn(FileFloat(V)); }},
+      {":Major", "Major Mark", [&](const std::string& V) { Prefs.MajorMark = FileFloat(V); }},
+      {":Minor", "Minor Mark", [&](const std::string& V) { Prefs.MinorMark = FileFloat(V); }},
+      {":UpDown", "UpDown Interval", [&](const std::string& V) { Prefs.UpDownInterval = FileFloat(V); }},
+      {":Normalized", "Normalized", [&](const std::string& V) { Prefs.Normalized = Switch(V); }},
+      {":FullScreen", "FullScreen", [&](const std::string& V) { Prefs.FullScreen = Switch(V); }},
+  };
+  std::vector<std::string> Unused;
+  for (const TSetting& S : Settings) {
+    const int Index = FindKeyLine(List, S.Key);
+    const bool HasValue = Index >= 0 && static_cast<std::size_t>(Index) + 1 < List.size();
+    try {
+      if (HasValue) S.Apply(List[Index + 1]);
+    } catch (const EConvertError&) {
+      Unused.emplace_back(S.Name);
+      continue;
+    }
+    if (!HasValue) Unused.emplace_back(S.Name);
   }
-  if (static_cast<std::size_t>(Index) + 1 >= List.size()) throw EFileError(IniFileName, "no value line after " + Key);
-  Value = List[Index + 1];
-}
-
-void ApplyIniLines(const std::vector<std::string>& List, TNetWork& Net, TPreferences& Prefs) {
-  std::string V;
-  ReadFrom(List, ":Steps", V);
-  Net.ScanSteps = StrToInt(V);
-  ReadFrom(List, ":Frequency", V);
-  Net.SetFrequency(PrefixedValue(V));
-  ReadFrom(List, ":Start", V);
-  Net.ScanStart = PrefixedValue(V);
-  ReadFrom(List, ":Stop", V);
-  Net.ScanStop = PrefixedValue(V);
-  ReadFrom(List, ":Q", V);
-  Net.Q = FileFloat(V);
-  ReadFrom(List, ":Zn", V);
-  Net.SetZn(FileFloat(V));
-  ReadFrom(List, ":Major", V);
-  Prefs.MajorMark = FileFloat(V);
-  ReadFrom(List, ":Minor", V);
-  Prefs.MinorMark = FileFloat(V);
-  ReadFrom(List, ":UpDown", V);
-  Prefs.UpDownInterval = FileFloat(V);
-  ReadFrom(List, ":Normalized", V);
-  Prefs.Normalized = Switch(V);
-  ReadFrom(List, ":FullScreen", V);
-  Prefs.FullScreen = Switch(V);
+  return Unused;
 }
 
 std::optional<std::vector<std::string>> ReadIniFile() {
   std::error_code Ec;
-  if (std::filesystem::status(IniFileName, Ec).type() == std::filesystem::file_type::not_found) return std::nullopt;
+  const auto Status = std::filesystem::status(IniFileName, Ec);
+  if (Status.type() == std::filesystem::file_type::not_found) return std::nullopt;
+  if (std::filesystem::is_regular_file(Status) && std::filesystem::file_size(IniFileName, Ec) == 0) return std::nullopt;
   return ReadLines(IniFileName);
 }
 

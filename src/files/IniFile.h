@@ -20,18 +20,14 @@ struct TPreferences {
 // The 25 lines of the file.
 std::vector<std::string> IniLines(const TNetWork& Net, const TPreferences& Prefs);
 
-// Value := the line after the first key line that Key names (the rule of FindKeyLine), or "0"
-// when there is none. A key on the last line raises EFileError naming the file and the key.
-void ReadFrom(const std::vector<std::string>& List, const std::string& Key, std::string& Value);
-
 // Applies the file's values in order (steps, frequency, start, stop, Q, Zn, marks, interval,
-// normalized, full screen). A value the conversion rejects raises EConvertError at its key; what
-// was applied before it stays in Net and Prefs. The frequency lines accept SI prefixes and show
-// ParseValue's message; nothing else is shown.
-void ApplyIniLines(const std::vector<std::string>& List, TNetWork& Net, TPreferences& Prefs);
+// normalized, full screen), each on its own: a setting that is missing, has no value line or does
+// not convert keeps the value it had, and its name ("Steps", "Start Frequency", ...) is returned.
+// The frequency lines accept SI prefixes and show ParseValue's message; nothing else is shown.
+std::vector<std::string> ApplyIniLines(const std::vector<std::string>& List, TNetWork& Net, TPreferences& Prefs);
 
-// The lines of "zomar.ini" in the working directory; empty when there is no such file. Raises
-// EFileError when it exists but cannot be read.
+// The lines of "zomar.ini" in the working directory; empty when there is no such file or it is
+// empty. Raises EFileError when it exists but cannot be read.
 std::optional<std::vector<std::string>> ReadIniFile();
 // Replaces "zomar.ini" in the working directory, whole or not at all. Raises EFileError.
 void WriteIniFile(const std::vector<std::string>& Lines);

@@ -124,6 +124,7 @@ void TNetWork::Calculate() {
 void TNetWork::CalculateNode(const TElement& P, TElement& E) {
   switch (E.ElementType) {
     case TElementType::None:
+    case TElementType::Stub:  // no model of its own: a through connection
       E.Z = P.Z;
       E.I = P.I;
       E.V = P.V;
@@ -165,7 +166,7 @@ void TNetWork::CalculateNode(const TElement& P, TElement& E) {
       CAdd(A, B, E.I);
       return;
     }
-    default:  // a Stub has no model: its node keeps what it held
+    default:
       return;
   }
   if (IsSeries(E.ElementType)) {

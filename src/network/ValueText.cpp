@@ -12,7 +12,7 @@
 namespace {
 
 constexpr std::array<std::string_view, 9> TypeNames{"None", "Cs", "Cp", "Ls", "Lp", "Rs", "Rp", "Line", "Stub"};
-constexpr std::array<std::string_view, 9> UnitNames{"", "F", "F", "H", "H", "ohm", "ohm", "m", "Stub"};
+constexpr std::array<std::string_view, 9> UnitNames{"", "F", "F", "H", "H", "ohm", "ohm", "m", ""};
 
 struct TPrefixLetter {
   char Letter;

@@ -18,9 +18,7 @@ const Lines DefaultFile{"#  Zomar INI-file", "#  Please do not edit !", "#", ":F
                         ":Q", "0", ":Zn", "50", ":Major Mark", "1000000", ":Minor Mark", "200000",
                         ":UpDown Interval", "10000000", ":Normalized", "1", ":FullScreen", "0"};
 
-std::string Apply(const Lines& File, TNetWork& Net, TPreferences& Prefs) {
-  return ErrorOf([&] { ApplyIniLines(File, Net, Prefs); });
-}
+Lines Apply(const Lines& File, TNetWork& Net, TPreferences& Prefs) { return ApplyIniLines(File, Net, Prefs); }
 
 // Only "zomar.ini" in the working directory is the settings file, whatever the case of others.
 TEST(IniFile, DefaultsAreSavedAndLoadedInTheWorkingDirectory) {
@@ -38,32 +36,42 @@ TEST(IniFile, DefaultsAreSavedAndLoadedInTheWorkingDirectory) {
   EXPECT_EQ(IniLines(Loaded, Prefs), IniLines(Net, Saved));
 }
 
-// Steps, frequency, start and stop come before Q; the frequencies take prefixes, Q and Zn do not.
-TEST(IniFile, ARejectedValueStopsThereAndKeepsWhatCameBefore) {
+// Each setting on its own: one that does not convert keeps its value and is named, the others
+// apply. The frequencies take prefixes, Q and Zn do not.
+TEST(IniFile, ARejectedValueKeepsItsOwnValueOnly) {
   TFakeDialogs Dialogs;
   TNetWork Net;
   Net.SetZn(1);
   TPreferences Prefs;
   const Lines File = Replaced(Replaced(Replaced(Replaced(DefaultFile, 4, "145M"), 6, "80k"), 8, "2G"), 10, "7");
-  EXPECT_EQ(Apply(Replaced(File, 12, "abc"), Net, Prefs), "'abc' is not a valid floating point value");
-  EXPECT_EQ(std::tuple(Net.ScanSteps, Net.Frequency, Net.ScanStart, Net.ScanStop, Net.Zn, Prefs.MajorMark),
-            std::tuple(7, 1.45e8, 8e4, 2e9, 1.0, 0.0));
-  EXPECT_EQ(Apply(Replaced(File, 12, "1e2"), Net, Prefs), "");
+  EXPECT_EQ(Apply(Replaced(Replaced(File, 12, "abc"), 20, "x"), Net, Prefs), (Lines{"Q", "UpDown Interval"}));
+  EXPECT_EQ(std::tuple(Net.ScanSteps, Net.Frequency, Net.ScanStart, Net.ScanStop, Net.Q, Net.Zn, Prefs.MajorMark),
+            std::tuple(7, 1.45e8, 8e4, 2e9, 0.0, 50.0, 1e6));
+  EXPECT_EQ(Prefs.UpDownInterval, 0);
+  EXPECT_EQ(Apply(Replaced(File, 12, "1e2"), Net, Prefs), Lines{});
   EXPECT_EQ(Net.Q, 100);
-  EXPECT_EQ(Apply(Replaced(DefaultFile, 14, "50k"), Net, Prefs), "'50k' is not a valid floating point value");
+  EXPECT_EQ(Apply(Replaced(DefaultFile, 14, "50k"), Net, Prefs), Lines{"Zn"});
   EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
-// A missing key reads as 0, a key without a value line is an error; a switch is one byte.
-TEST(IniFile, MissingValues) {
+// A missing key or one without a value line keeps its value and is named; a switch is one byte.
+TEST(IniFile, MissingValuesKeepTheirDefaults) {
   TNetWork Net;
-  TPreferences Prefs;
+  TPreferences Prefs = Defaults;
   Lines File = Replaced(DefaultFile, 22, "256");
   File.erase(File.begin() + 13, File.begin() + 15);
-  EXPECT_EQ(Apply(File, Net, Prefs), "");
-  EXPECT_EQ(std::pair(Net.Zn, Prefs.Normalized), std::pair(0.0, false));
+  EXPECT_EQ(Apply(File, Net, Prefs), Lines{"Zn"});
+  EXPECT_EQ(std::pair(Net.Zn, Prefs.Normalized), std::pair(50.0, false));
   File.pop_back();
-  EXPECT_EQ(Apply(File, Net, Prefs), "zomar.ini: no value line after :FullScreen");
+  Prefs.FullScreen = true;
+  EXPECT_EQ(Apply(File, Net, Prefs), (Lines{"Zn", "FullScreen"}));
+  EXPECT_TRUE(Prefs.FullScreen);
+}
+
+TEST(IniFile, AnEmptyFileCountsAsMissing) {
+  TTempDir Dir;
+  Dir.Write("zomar.ini", "");
+  EXPECT_EQ(ReadIniFile(), std::nullopt);
 }
 
 }  // namespace

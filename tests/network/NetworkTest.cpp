@@ -171,12 +171,13 @@ TNetWork& MakeStale(TNetWork& Net) {
   return Net;
 }
 
-// A Stub has no model, and slots beyond the input are no part of the ladder.
-TEST(NetWork, StubAndSlotsBeyondTheInputKeepTheirValues) {
+// A Stub has no model: it passes the impedance on like None. Slots beyond the input are no part
+// of the ladder.
+TEST(NetWork, StubPassesTheImpedanceOnAndSlotsBeyondTheInputKeepTheirValues) {
   TNetWork Net;
   Build(MakeStale(Net), 50, 10, {{None, 0}, {Stub, 1}, {Rs, 5}}).Calculate();
-  EXPECT_EQ(Of(Net.Elements[3].Z), Of(Stale));
-  EXPECT_EQ(Of(Net.Elements[4].Z), Cx(-2, -7));
+  EXPECT_EQ(Of(Net.Elements[3].Z), Cx(50, 10));
+  EXPECT_EQ(Of(Net.Elements[4].Z), Cx(55, 10));
   EXPECT_EQ(Of(Net.Elements[5].Z), Of(Stale));
 }
 

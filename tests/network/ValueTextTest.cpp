@@ -142,7 +142,7 @@ TEST(FormatValueText, ReadsBackToThreeDigits) {
 
 TEST(TypeText, NamesAndUnits) {
   const char* Names[] = {"None", "Cs", "Cp", "Ls", "Lp", "Rs", "Rp", "Line", "Stub"};
-  const char* Units[] = {"", "F", "F", "H", "H", "ohm", "ohm", "m", "Stub"};
+  const char* Units[] = {"", "F", "F", "H", "H", "ohm", "ohm", "m", ""};
   for (int t = 0; t <= 8; ++t) {
     EXPECT_EQ(TypeName(static_cast<TElementType>(t)), Names[t]);
     EXPECT_EQ(UnitName(static_cast<TElementType>(t)), Units[t]);
