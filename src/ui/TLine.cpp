@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
 
 #include "network/NetCalc.h"
 #include "platform/Fonts.h"
@@ -55,13 +56,20 @@ bool TTLineForm::Execute() {
   return exec() == QDialog::Accepted;
 }
 
-// Velocity factor, impedance and attenuation must be plain numbers; the length and the frequency
-// are read with prefixes and units later.
+// Velocity factor, impedance and attenuation must be plain numbers, and a line needs a velocity
+// factor above 0; the length and the frequency are read with prefixes and units later. A refused
+// form stays open.
 void TTLineForm::OKButtonClick() {
   try {
     for (const QLineEdit* E : {kEdit, ZoEdit, aEdit}) StrToFloat(E->text().toStdString());
   } catch (const EConvertError& Error) {
     Dialogs().MessageBox(std::string("Error in data\n") + Error.what(), TMsgKind::Error, {TMsgButton::OK});
+    return;
+  }
+  const double VelocityFactor = StrToFloat(kEdit->text().toStdString());
+  if (!(VelocityFactor > 0 && std::isfinite(VelocityFactor))) {
+    Dialogs().MessageBox("Error in data\nThe velocity factor must be a number above 0", TMsgKind::Error,
+                         {TMsgButton::OK});
     return;
   }
   accept();

@@ -3,6 +3,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+void TValueEdit::ShowText(const QString& Text) {
+  setText(Text);
+  home(false);
+}
+
 void TValueEdit::mouseReleaseEvent(QMouseEvent* Event) {
   QLineEdit::mouseReleaseEvent(Event);
   emit Clicked();

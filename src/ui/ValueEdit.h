@@ -8,6 +8,9 @@ class TValueEdit : public QLineEdit {
 public:
   using QLineEdit::QLineEdit;
 
+  // Sets the text scrolled to its start, so that a narrow edit shows a value's sign.
+  void ShowText(const QString& Text);
+
 signals:
   void Clicked();
   void KeyDown(int Key, Qt::KeyboardModifiers Shift);

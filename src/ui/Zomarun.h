@@ -65,7 +65,8 @@ public:
   std::unique_ptr<TPrintDialog> PrintDialog1;
 
   QMenu *Bestand1 = nullptr, *Options1 = nullptr, *ZoomMenu = nullptr, *Help = nullptr;
-  QAction *Nieuw = nullptr, *Openen = nullptr, *Bewaren = nullptr, *PrintIt = nullptr, *Afsluiten = nullptr;
+  QAction *Nieuw = nullptr, *Openen = nullptr, *Bewaren = nullptr, *BewarenAls = nullptr, *PrintIt = nullptr,
+          *Afsluiten = nullptr;
   QAction *SmithchartLabels = nullptr, *PrefMenu = nullptr, *QFactor = nullptr, *Bodeplot = nullptr;
   QAction *x1 = nullptr, *x2 = nullptr, *x5 = nullptr, *x10 = nullptr;
   QAction *Help2 = nullptr, *About = nullptr;
@@ -113,6 +114,7 @@ public:
   void Scan_CalcClick();
 
   void Bereken();  // the one recalculation path
+  bool Modified() const;  // the network changed since it was opened, saved or reset
 
   void SmithPboxMouseMove(int X, int Y);
   void SmithPboxMouseDown(int X, int Y);
@@ -140,6 +142,7 @@ public:
 
   void OpenenClick();
   void BewarenClick();
+  void BewarenAlsClick();
   void PrintItClick();
   void Help2Click();
   void AboutClick();
@@ -163,17 +166,27 @@ private:
   void FormCreate();
   void SizeToScreen();
   void ApplyHeight();
+  QMargins FrameMargins() const;
   int ClientHeight() const;
   bool FormCloseQuery();
   void CloseNetwork();
 
   void DrawTile(int Position);
   void Commit(int Position);
+  double DefaultValue(TElementType T) const;
   void BerekenElementen();
+  void ReadWorkingTexts();
+  void ShowResults();
+  void ShowNotCalculated();
   void SetLoad(double Ro, double Xo);
+  double RefuseFrequency(double Fallback);
+  double RefuseZn(double Fallback);
+  void ShowFrequency(double F, int Digits);
+  void ShowZn(double Z, const char* Unit);
+  void ShowMarkerStep();
   void ApplyPreferences();
 
-  bool HaalIni();
+  std::string HaalIni();
   void BewaarIni();
   TPreferences Preferences() const;
   void SetPreferences(const TPreferences& Prefs);
@@ -181,6 +194,14 @@ private:
   void MaakPlot();
   void SetPlotBounds(double Low, double High);
 
+  void ShowNetwork(double DefaultFrequency, double DefaultZn);
+  void RefuseImproperValues(double DefaultFrequency, double DefaultZn);
+  void WriteNetwork(const std::string& Name);
+  void MarkSaved();
+  bool AskToSaveChanges();
+
   bool ResetDone = false;
+  std::string NetworkFile;               // the file the network was opened from or saved to
+  std::vector<std::string> SavedState;   // the network as it was opened or saved, as file lines
   std::string PlotNote;  // what the last sweep could not plot, shown after the plot's title
 };

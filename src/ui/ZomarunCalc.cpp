@@ -14,34 +14,55 @@ double Parse(const QLineEdit* Edit, const char* Unit) { return ParseValue(Edit->
 
 }  // namespace
 
+// Frequency, load and Zn are re-read from their texts at every recalculation, before anything is
+// drawn from them; element values reach the network only when they are committed. A fault leaves
+// no earlier result on show as if it were current.
 void TForm1::Bereken() {
-  if (Bodeplot->isChecked()) UpdatePlot();
   SmithChart->Normalized = Normalized;
+  try {
+    ReadWorkingTexts();
+    Net->Calculate();
+    ShowResults();
+  } catch (...) {
+    ShowNotCalculated();
+    throw;
+  }
+  if (Bodeplot->isChecked()) UpdatePlot();
   if (CalcE->isChecked()) BerekenElementen();
   if (Scan->isChecked()) SmithChart->DrawScan(*Net, MajorMark, MinorMark);
 }
 
-// Frequency, load and Zn are re-read from their texts at every recalculation; element values
-// reach the network only when they are committed.
-void TForm1::BerekenElementen() {
-  SmithChart->DrawChart(SmithPbox->width(), SmithPbox->height(), Net->GetZn());
+void TForm1::ReadWorkingTexts() {
   Net->SetFrequency(Parse(FreqText, "Hz"));
   Net->Elements[1].SetValue(Parse(Edit0, "ohm"));
   Net->Elements[0].SetValue(Parse(Edit_1, "ohm"));
   Net->SetZn(Parse(ZnEdit, "ohm"));
-  Net->Calculate();
+}
+
+void TForm1::BerekenElementen() {
+  SmithChart->DrawChart(SmithPbox->width(), SmithPbox->height(), Net->GetZn());
   SmithChart->DrawNetwork(*Net);
-  SWRedit->clear();
+}
+
+void TForm1::ShowResults() {
+  const TComplex& Zin = Net->Elements[Net->NrOfElements + 1].Z;
+  const double Zn = Net->GetZn();
+  SmithChart->CalcRho({Zin.Re / Zn, Zin.Im / Zn});
   SWRedit->setText(QString::fromStdString(SWRText(SmithChart->GetSWR())));
-  const TInputTexts Texts = InputTexts(Net->Elements[Net->NrOfElements + 1].Z, Net->Omega());
+  const TInputTexts Texts = InputTexts(Zin, Net->Omega());
   ZinSer->setText(QString::fromStdString(Texts.ZinSer));
   ZinPar->setText(QString::fromStdString(Texts.ZinPar));
 }
 
+void TForm1::ShowNotCalculated() {
+  ZinSer->setText(QStringLiteral(" Not calculated: the calculation failed"));
+  ZinPar->setText(QStringLiteral(" Not calculated: the calculation failed"));
+  SWRedit->setText(QStringLiteral("failed"));
+}
+
 void TForm1::Scan_CalcClick() {
   if (Scan->isChecked()) {
-    MarkerLabel->setText(QString::fromStdString("Marker steps :" + FormatValue(3, "Hz", MajorMark)));
-    MarkerLabel->adjustSize();
+    ShowMarkerStep();
     MarkerLabel->show();
   } else {
     MarkerLabel->hide();

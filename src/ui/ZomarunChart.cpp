@@ -27,22 +27,22 @@ void TForm1::SmithPboxMouseDown(int X, int Y) {
   TElement& E = Net->Elements[s + 1];
   const TElementType T = E.ElementType;
   double Value = 0;
+  // The solved value is shown rounded, and the rounded value is the one the network holds.
   if (T != TElementType::None && T != TElementType::Stub && SmithChart->CalcElement(*Net, X, Y, Value)) {
-    if (T == TElementType::Line) {
-      ValueEdits[s]->setText(QString::fromStdString(FormatValue(3, "m", E.LineLength)));
-    } else {
-      const std::string Unit = T == TElementType::Rs || T == TElementType::Rp ? "" : UnitName(T);
-      ValueEdits[s]->setText(QString::fromStdString(FormatValue(3, Unit, Value)));
-      E.SetValue(Value);
-    }
+    const bool Line = T == TElementType::Line;
+    const std::string Unit = T == TElementType::Rs || T == TElementType::Rp ? "" : UnitName(T);
+    const double Shown = ShownValue(3, Unit, Line ? E.LineLength : Value);
+    E.SetValue(Shown);
+    if (Line) E.SetLineLength(Shown);
+    ValueEdits[s]->ShowText(QString::fromStdString(FormatValue(3, Unit, Shown)));
   }
   Bereken();
 }
 
 // The clicked impedance becomes the load, as its texts read it back.
 void TForm1::SetLoad(double Ro, double Xo) {
-  Edit0->setText(QString::fromStdString(FormatValue(3, "", Ro)));
-  Edit_1->setText(QString::fromStdString(FormatValue(3, "", Xo)));
+  Edit0->ShowText(QString::fromStdString(FormatValue(3, "", Ro)));
+  Edit_1->ShowText(QString::fromStdString(FormatValue(3, "", Xo)));
   const double R = ParseValue(Edit0->text().toStdString(), "ohm");
   const double X = ParseValue(Edit_1->text().toStdString(), "ohm");
   Net->Elements[1].Z = {R, X};

@@ -77,6 +77,7 @@ TForm1::TForm1() {
   FillTables();
   Connect();
   resize(792, 554 + menuBar()->sizeHint().height());
+  setMinimumSize(SchemaWidth + 320, Panel1Height + 40 + menuBar()->sizeHint().height());
   FormCreate();
 }
 
@@ -87,6 +88,7 @@ void TForm1::CreateMenus() {
   Nieuw = Item(Bestand1, "&New");
   Openen = Item(Bestand1, "&Open");
   Bewaren = Item(Bestand1, "&Save");
+  BewarenAls = Item(Bestand1, "Save &As...");
   Bestand1->addSeparator();
   PrintIt = Item(Bestand1, "Print...");
   Bestand1->addSeparator();
@@ -118,6 +120,7 @@ void TForm1::CreateChartArea() {
 void TForm1::CreateDiagram() {
   Schema = new QGroupBox(QStringLiteral("Diagram"), centralWidget());
   Schema->setFont(PixelFont("Verdana", 11, true));
+  Schema->setAutoFillBackground(true);
   ZinBox = DiagramBox(Schema, 1, 19);
   PaintBox5 = DiagramBox(Schema, 21, 39);
   PaintBox4 = DiagramBox(Schema, 61, 39);
@@ -136,6 +139,7 @@ void TForm1::CreateDiagram() {
   Panel1 = new QFrame(Schema);
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Panel1->setFont(PixelFont("MS Sans Serif", 9, true));
+  Panel1->setAutoFillBackground(true);
   Panel1->resize(Panel1Width, Panel1Height);
 }
 

@@ -78,25 +78,33 @@ void TForm1::VeranderElement(TPaintBox* Sender, bool Forward) {
     ValueLabels[p]->setText(QStringLiteral("Value :"));
     LineButtons[p]->hide();
     Net->SetFrequency(ParseValue(FreqText->text().toStdString(), "Hz"));
-    const double Omega = Net->Omega(), Zn = Net->GetZn();
-    switch (New) {
-      case TElementType::Cs:
-      case TElementType::Cp: E.SetValue(Store(Divide(1, static_cast<long double>(Omega) * Zn))); break;
-      case TElementType::Ls:
-      case TElementType::Lp: E.SetValue(Store(Divide(Zn, Omega))); break;
-      case TElementType::Rs:
-      case TElementType::Rp: E.SetValue(Zn); break;
-      case TElementType::Line:
-        E.SetValue(Store(Divide(4e7L, Net->GetFrequency())));
-        E.SetLineLength(E.Value);
-        ValueLabels[p]->setText(QStringLiteral("Length :"));
-        LineButtons[p]->show();
-        break;
-      default: E.SetValue(0); break;
+    // The default is shown rounded, and the rounded value is the one the network holds.
+    const double Value = ShownValue(3, UnitName(New), DefaultValue(New));
+    E.SetValue(Value);
+    if (New == TElementType::Line) {
+      E.SetLineLength(Value);
+      ValueLabels[p]->setText(QStringLiteral("Length :"));
+      LineButtons[p]->show();
     }
-    ValueEdits[p]->setText(Text(FormatValue(3, UnitName(New), E.Value)));
+    ValueEdits[p]->ShowText(Text(FormatValue(3, UnitName(New), E.Value)));
     ZinSer->setText(QStringLiteral(" Not yet calculated"));
     ZinPar->setText(QStringLiteral(" Not yet calculated"));
+  }
+}
+
+// A new element's value: a reactance or resistance of Zn at the working frequency, or a line of
+// 0.4 wavelength in free space.
+double TForm1::DefaultValue(TElementType T) const {
+  const double Omega = Net->Omega(), Zn = Net->GetZn();
+  switch (T) {
+    case TElementType::Cs:
+    case TElementType::Cp: return Store(Divide(1, static_cast<long double>(Omega) * Zn));
+    case TElementType::Ls:
+    case TElementType::Lp: return Store(Divide(Zn, Omega));
+    case TElementType::Rs:
+    case TElementType::Rp: return Zn;
+    case TElementType::Line: return Store(Divide(4e7L, Net->GetFrequency()));
+    default: return 0;
   }
 }
 
@@ -135,7 +143,7 @@ void TForm1::Commit(int Position) {
   TElement& E = Net->Elements[Position + 1];
   const std::string Unit = UnitName(E.ElementType);
   E.SetValue(ParseValue(ValueEdits[Position]->text().toStdString(), Unit));
-  ValueEdits[Position]->setText(Text(FormatValue(3, Unit, E.Value)));
+  ValueEdits[Position]->ShowText(Text(FormatExact(3, Unit, E.Value)));
 }
 
 void TForm1::FormKeyDown(TValueEdit*, int Key, Qt::KeyboardModifiers Shift) {

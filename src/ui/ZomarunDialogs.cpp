@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "network/ProperValues.h"
 #include "platform/PaintBox.h"
 #include "ui/PrefUnit.h"
 #include "ui/TLine.h"
@@ -29,19 +30,19 @@ void TForm1::TB1Click(QPushButton* Sender) {
     TElement& E = Net->Elements[p + 1];
     TLineForm->Elabel->setText(Text("Electrical length in lambda = " + FormatFixed(E.ElectricalLength, 3, 3)));
     TLineForm->Elabel->adjustSize();
-    TLineForm->LenEdit->setText(Text(FormatValue(3, "m", E.LineLength)));
+    TLineForm->LenEdit->setText(Text(FormatExact(3, "m", E.LineLength)));
     TLineForm->kEdit->setText(Text(FormatGeneral(E.VelocityFactor, 15)));
     TLineForm->ZoEdit->setText(Text(FormatGeneral(E.Z0, 15)));
     TLineForm->aEdit->setText(Text(FormatGeneral(E.Attenuation, 15)));
-    TLineForm->fEdit->setText(Text(FormatValue(3, "Hz", E.AttenuationFreq)));
+    TLineForm->fEdit->setText(Text(FormatExact(3, "Hz", E.AttenuationFreq)));
+    // The line data come before the length, whose electrical length needs the new velocity factor.
     if (Dialogs().ShowModal(*TLineForm)) {
-      E.SetLineLength(Parse(TLineForm->LenEdit, "m"));
-      E.SetValue(E.LineLength);
       E.SetVelocityFactor(Parse(TLineForm->kEdit, ""));
       E.SetZ0(Parse(TLineForm->ZoEdit, "ohm"));
       E.SetAttenuation(Parse(TLineForm->aEdit, ""));
       E.SetAttenuationFreq(Parse(TLineForm->fEdit, "Hz"));
-      ValueEdits[p]->setText(Text(FormatValue(3, "m", E.Value)));
+      E.SetLineLength(Parse(TLineForm->LenEdit, "m"));
+      ValueEdits[p]->ShowText(Text(FormatExact(3, "m", E.Value)));
     }
     Bereken();
   }
@@ -49,15 +50,15 @@ void TForm1::TB1Click(QPushButton* Sender) {
 
 void TForm1::PrefMenuClick() {
   TPrefForm& F = *PrefForm;
-  Replace(F.StartFreqEdit, FormatValue(4, "Hz", Net->ScanStart));
-  Replace(F.StopFreqEdit, FormatValue(4, "Hz", Net->ScanStop));
+  Replace(F.StartFreqEdit, FormatExact(4, "Hz", Net->ScanStart));
+  Replace(F.StopFreqEdit, FormatExact(4, "Hz", Net->ScanStop));
   Replace(F.StepsEdit, std::to_string(Net->ScanSteps));
-  Replace(F.MajorMarkEdit, FormatValue(4, "Hz", MajorMark));
-  Replace(F.MinorMarkEdit, FormatValue(4, "Hz", MinorMark));
-  Replace(F.UDEdit, FormatValue(4, "Hz", UpDownInterval));
-  Replace(F.FreqEdit, FormatValue(4, "Hz", Net->GetFrequency()));
-  Replace(F.ZnEdit, FormatValue(3, "ohm", Net->GetZn()));
-  Replace(F.QEdit, FormatValue(3, "", Net->Q));
+  Replace(F.MajorMarkEdit, FormatExact(4, "Hz", MajorMark));
+  Replace(F.MinorMarkEdit, FormatExact(4, "Hz", MinorMark));
+  Replace(F.UDEdit, FormatExact(4, "Hz", UpDownInterval));
+  Replace(F.FreqEdit, FormatExact(4, "Hz", Net->GetFrequency()));
+  Replace(F.ZnEdit, FormatExact(3, "ohm", Net->GetZn()));
+  Replace(F.QEdit, FormatExact(3, "", Net->Q));
   F.Normalized->setChecked(Normalized);
   F.FullScreen->setChecked(FullScreen);
   F.Savesettings->setChecked(false);
@@ -65,23 +66,30 @@ void TForm1::PrefMenuClick() {
   ApplyPreferences();
 }
 
+// A frequency or Zn the boxes would refuse, and a scan range that does not run upwards from above
+// 0, are refused with a message and keep the values they had.
 void TForm1::ApplyPreferences() {
   TPrefForm& F = *PrefForm;
-  Net->ScanStart = Parse(F.StartFreqEdit, "Hz");
-  Net->ScanStop = Parse(F.StopFreqEdit, "Hz");
+  const double Start = Parse(F.StartFreqEdit, "Hz"), Stop = Parse(F.StopFreqEdit, "Hz");
+  if (Start > 0 && Start < Stop) {
+    Net->ScanStart = Start;
+    Net->ScanStop = Stop;
+  } else {
+    Dialogs().MessageBox("The scan needs a start frequency above 0 and below its stop frequency; it keeps " +
+                             FormatValue(4, "Hz", Net->ScanStart) + " to " + FormatValue(4, "Hz", Net->ScanStop),
+                         TMsgKind::Information, {TMsgButton::OK});
+  }
   Net->ScanSteps = StrToInt(F.StepsEdit->text().toStdString());
   MajorMark = Parse(F.MajorMarkEdit, "Hz");
   MinorMark = Parse(F.MinorMarkEdit, "Hz");
   UpDownInterval = Parse(F.UDEdit, "Hz");
-  Net->SetFrequency(Parse(F.FreqEdit, "Hz"));
-  FreqText->setText(Text(FormatValue(4, "Hz", Net->GetFrequency())));
-  Net->SetZn(Parse(F.ZnEdit, "ohm"));
-  ZnEdit->setText(Text(FormatValue(3, "", Net->GetZn())));
+  const double Frequency = Parse(F.FreqEdit, "Hz"), Zn = Parse(F.ZnEdit, "ohm");
+  ShowFrequency(ProperFrequency(Frequency) ? Frequency : RefuseFrequency(Net->GetFrequency()), 4);
+  ShowZn(ProperZn(Zn) ? Zn : RefuseZn(Net->GetZn()), "");
   Net->Q = Parse(F.QEdit, "");
   Normalized = F.Normalized->isChecked();
   FullScreen = F.FullScreen->isChecked();
-  MarkerLabel->setText(Text("Marker steps :" + FormatValue(3, "Hz", MajorMark)));
-  MarkerLabel->adjustSize();
+  ShowMarkerStep();
   if (F.Savesettings->isChecked()) BewaarIni();
   Bereken();
 }

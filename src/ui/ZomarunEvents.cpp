@@ -15,6 +15,7 @@ void TForm1::Connect() {
   connect(Nieuw, &QAction::triggered, this, [this] { Guarded([this] { NieuwClick(); }); });
   connect(Openen, &QAction::triggered, this, [this] { Guarded([this] { OpenenClick(); }); });
   connect(Bewaren, &QAction::triggered, this, [this] { Guarded([this] { BewarenClick(); }); });
+  connect(BewarenAls, &QAction::triggered, this, [this] { Guarded([this] { BewarenAlsClick(); }); });
   connect(PrintIt, &QAction::triggered, this, [this] { Guarded([this] { PrintItClick(); }); });
   connect(Bodeplot, &QAction::triggered, this, [this] { Guarded([this] { BodeplotClick(); }); });
   connect(Help2, &QAction::triggered, this, [this] { Guarded([this] { Help2Click(); }); });

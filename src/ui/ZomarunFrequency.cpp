@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "network/Checked.h"
+#include "network/ProperValues.h"
 #include "platform/Dialogs.h"
 #include "ui/ValueEdit.h"
 #include "ui/Zomarun.h"
@@ -18,9 +19,6 @@ namespace {
 constexpr double FallbackFrequency = 1e6;
 constexpr double FallbackZn = 50;
 
-// A frequency the window can derive a step, marks and a scan range from, and that its frequency
-// text (which every calculation reads back) can show: from 0.001 pHz to below 1000 GHz.
-bool ProperFrequency(double F) { return F >= 1e-15 && F < 1e12; }
 
 // About 1 % of the frequency, rounded to one significant digit; 0.001 Hz when that is 0.
 double StepFor(double F) {
@@ -33,18 +31,41 @@ double StepFor(double F) {
 
 }  // namespace
 
+double TForm1::RefuseFrequency(double Fallback) {
+  Dialogs().MessageBox(ImproperFrequency, TMsgKind::Information, {TMsgButton::OK});
+  return Fallback;
+}
+
+double TForm1::RefuseZn(double Fallback) {
+  Dialogs().MessageBox(ImproperZn, TMsgKind::Information, {TMsgButton::OK});
+  return Fallback;
+}
+
+// The texts show every digit the values need, since each calculation reads them back.
+void TForm1::ShowFrequency(double F, int Digits) {
+  Net->SetFrequency(F);
+  FreqText->setText(QString::fromStdString(FormatExact(Digits, "Hz", F)));
+}
+
+void TForm1::ShowZn(double Z, const char* Unit) {
+  Net->SetZn(Z);
+  ZnEdit->setText(QString::fromStdString(FormatExact(3, Unit, Z)));
+}
+
+void TForm1::ShowMarkerStep() {
+  MarkerLabel->setText(QString::fromStdString("Marker steps :" + FormatValue(3, "Hz", MajorMark)));
+  MarkerLabel->adjustSize();
+}
+
 void TForm1::FreqButtonClick() {
   const std::string Answer = Dialogs().InputBox("Frequency ", "Enter new value", FreqText->text().toStdString());
-  Net->SetFrequency(ParseValue(Answer, "Hz"));
-  if (!ProperFrequency(Net->GetFrequency())) {
-    Dialogs().MessageBox("This is not a proper value for the frequentie", TMsgKind::Information, {TMsgButton::OK});
-    Net->SetFrequency(FallbackFrequency);
-  }
-  const double F = Net->GetFrequency();
-  FreqText->setText(QString::fromStdString(FormatValue(3, "Hz", F)));
+  const double Typed = ParseValue(Answer, "Hz");
+  const double F = ProperFrequency(Typed) ? Typed : RefuseFrequency(FallbackFrequency);
+  ShowFrequency(F, 3);
   UpDownInterval = StepFor(F);
   MajorMark = 2 * UpDownInterval;
   MinorMark = UpDownInterval / 2;
+  ShowMarkerStep();
   Net->ScanStart = Store(0.8L * F);
   Net->ScanStop = Store(1.25L * F);
   Bereken();
@@ -52,12 +73,8 @@ void TForm1::FreqButtonClick() {
 
 void TForm1::ZnButtonClick() {
   ZnEdit->setText(QString::fromStdString(Dialogs().InputBox("Z norm in ohm", "Enter new value", ZnEdit->text().toStdString())));
-  Net->SetZn(ParseValue(ZnEdit->text().toStdString(), "ohm"));
-  if (Net->GetZn() == 0) {
-    Dialogs().MessageBox("This is not a proper value for Z-norm", TMsgKind::Information, {TMsgButton::OK});
-    Net->SetZn(FallbackZn);
-  }
-  ZnEdit->setText(QString::fromStdString(FormatValue(3, "", Net->GetZn())));
+  const double Typed = ParseValue(ZnEdit->text().toStdString(), "ohm");
+  ShowZn(ProperZn(Typed) ? Typed : RefuseZn(FallbackZn), "");
   Bereken();
 }
 
@@ -70,15 +87,22 @@ void TForm1::QFactorClick() {
   Bereken();
 }
 
+// A step the frequency text cannot show is refused and ends a held button's repeat. The scan range
+// moves with the frequency while it stays above 0; otherwise it stays where it is, never inverted.
 void TForm1::UpDownClick(QPushButton* Sender) {
   const Ext Step = Sender == Up ? UpDownInterval : -UpDownInterval;
-  Net->SetFrequency(Store(Net->GetFrequency() + Step));
-  Net->ScanStop = Store(Net->ScanStop + Step);
-  Net->ScanStart = Store(Net->ScanStart + Step);
-  if (Net->GetFrequency() <= 0) Net->SetFrequency(Store(Net->GetFrequency() + Ext(UpDownInterval)));
-  if (Net->ScanStart <= 0) Net->ScanStart = Store(Net->ScanStart + Ext(UpDownInterval));
-  if (Net->ScanStop <= 0) Net->ScanStop = Store(Net->ScanStop + Ext(UpDownInterval));
-  FreqText->setText(QString::fromStdString(FormatValue(5, "Hz", Net->GetFrequency())));
+  const double F = Store(Net->GetFrequency() + Step);
+  if (!ProperFrequency(F)) {
+    UpMouseUp(Sender);
+    RefuseFrequency(F);
+    return;
+  }
+  ShowFrequency(F, 5);
+  const double Start = Store(Net->ScanStart + Step), Stop = Store(Net->ScanStop + Step);
+  if (Start > 0 && Start < Stop) {
+    Net->ScanStart = Start;
+    Net->ScanStop = Stop;
+  }
   Bereken();
 }
 

@@ -32,7 +32,10 @@ std::string UnitTitle(double Unit) {
 }
 
 // A scan of no steps, or of a negative count, still takes one step; a huge count is capped.
-int SweepSteps(int ScanSteps) { return std::clamp(std::abs(ScanSteps), 1, MaxSweepSteps); }
+// The magnitude is taken in 64 bits: the most negative int has no 32-bit magnitude.
+int SweepSteps(int ScanSteps) {
+  return static_cast<int>(std::clamp<long long>(std::llabs(ScanSteps), 1, MaxSweepSteps));
+}
 
 // What a sweep could not plot, said after the title.
 struct TSkipped {

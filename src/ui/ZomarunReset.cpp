@@ -6,7 +6,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 
 #include "platform/PaintBox.h"
 #include "plotter/Plotter.h"
@@ -31,19 +33,26 @@ void TForm1::showEvent(QShowEvent* Event) {
   Guarded([this] { LoadPictureClick(); });
 }
 
-// The whole window, frame included, covers the screen's width and its height less HeightReserve.
+// The whole window, frame included, covers the width of the screen's available area and its height
+// less HeightReserve.
 void TForm1::SizeToScreen() {
-  const QRect Screen = screen()->geometry();
-  const QMargins Frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
-  setGeometry(QRect(Screen.topLeft(), QSize(Screen.width(), Screen.height() - HeightReserve)).marginsRemoved(Frame));
+  const QRect Area = screen()->availableGeometry();
+  setGeometry(QRect(Area.topLeft(), QSize(Area.width(), Area.height() - HeightReserve)).marginsRemoved(FrameMargins()));
 }
 
 void TForm1::ApplyHeight() {
-  const QRect Screen = screen()->geometry();
-  const int FrameHeight = frameGeometry().height() - geometry().height();
-  resize(width(), Screen.height() - HeightReserve - FrameHeight);
+  const QMargins Frame = FrameMargins();
+  resize(width(), screen()->availableGeometry().height() - HeightReserve - Frame.top() - Frame.bottom());
   SmithPbox->resize(SmithPbox->width(), ClientHeight());
+}
+
+// Until a window manager has framed the window its frame is unknown; the style's title bar height
+// stands in for the frame's top then, so the title bar never lands above the screen.
+QMargins TForm1::FrameMargins() const {
+  const QMargins Frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  if (!Frame.isNull() || QGuiApplication::platformName() == "offscreen") return Frame;
+  return {0, style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0};
 }
 
 int TForm1::ClientHeight() const { return height() - menuBar()->height(); }
@@ -66,9 +75,9 @@ void TForm1::LoadPictureClick() {
   Normalized = true;
   Net->Reset();
   Net->SetNrOfElements(5);  // a fresh network has the five positions the diagram shows
-  FreqText->setText(QString::fromStdString(FormatValue(4, "Hz", Net->GetFrequency())));
-  ZnEdit->setText(QString::fromStdString(FormatValue(3, "ohm", Net->GetZn())));
-  HaalIni();
+  ShowFrequency(Net->GetFrequency(), 4);
+  ShowZn(Net->GetZn(), "ohm");
+  const std::string SettingsNote = HaalIni();
   SWRedit->clear();
   setWindowTitle(QStringLiteral("ZOMAR"));
   ZinBox->update();
@@ -84,9 +93,9 @@ void TForm1::LoadPictureClick() {
   CalcE->setChecked(true);
   if (WasScan) Scan_CalcClick();
   ButClick(B0);
+  MarkSaved();
+  if (!SettingsNote.empty()) Dialogs().MessageBox(SettingsNote, TMsgKind::Warning, {TMsgButton::OK});
 }
-
-void TForm1::NieuwClick() { LoadPictureClick(); }
 
 void TForm1::AfsluitenClick() { close(); }
 
@@ -99,10 +108,14 @@ void TForm1::closeEvent(QCloseEvent* Event) {
     Event->ignore();
 }
 
+// A changed network asks whether to save it instead of whether to quit.
 bool TForm1::FormCloseQuery() {
-  if (Dialogs().MessageBox("Do you really want to quit", TMsgKind::Information, {TMsgButton::Yes, TMsgButton::No}) !=
-      TMsgButton::Yes)
+  if (Modified()) {
+    if (!AskToSaveChanges()) return false;
+  } else if (Dialogs().MessageBox("Do you really want to quit", TMsgKind::Information,
+                                  {TMsgButton::Yes, TMsgButton::No}) != TMsgButton::Yes) {
     return false;
+  }
   CloseNetwork();
   return true;
 }

@@ -17,25 +17,27 @@ void TForm1::SetPreferences(const TPreferences& Prefs) {
 
 void TForm1::BewaarIni() { SaveIni(*Net, Preferences()); }
 
-// A value the file gets wrong ends the reading there: what was read before it stays, and the
-// window shows it.
-bool TForm1::HaalIni() {
-  const std::optional<std::vector<std::string>> Lines = ReadIniFile();
-  if (!Lines) return false;
-  TPreferences Prefs = Preferences();
-  const double ZnBefore = Net->GetZn();
+// Each setting the file gets wrong keeps its default and the reset goes on; what could not be
+// used is returned as one message for the end of the reset, empty when all went well.
+std::string TForm1::HaalIni() {
+  std::optional<std::vector<std::string>> Lines;
   try {
-    ApplyIniLines(*Lines, *Net, Prefs);
-  } catch (...) {
-    SetPreferences(Prefs);
-    FreqText->setText(QString::fromStdString(FormatValue(4, "Hz", Net->GetFrequency())));
-    if (Net->GetZn() != ZnBefore) ZnEdit->setText(QString::fromStdString(FormatValue(3, "", Net->GetZn())));
-    throw;
+    Lines = ReadIniFile();
+  } catch (const EFileError& Error) {
+    return std::string(Error.what()) + "\nThe settings keep their defaults.";
   }
+  if (!Lines) return {};
+  const double Frequency = Net->GetFrequency(), Zn = Net->GetZn();
+  TPreferences Prefs = Preferences();
+  const std::vector<std::string> Unused = ApplyIniLines(*Lines, *Net, Prefs);
   SetPreferences(Prefs);
-  FreqText->setText(QString::fromStdString(FormatValue(4, "Hz", Net->GetFrequency())));
-  ZnEdit->setText(QString::fromStdString(FormatValue(3, "", Net->GetZn())));
+  RefuseImproperValues(Frequency, Zn);
+  ShowFrequency(Net->GetFrequency(), 4);
+  ShowZn(Net->GetZn(), "");
   HeightReserve = FullScreen ? 0 : 26;
   ApplyHeight();
-  return true;
+  if (Unused.empty()) return {};
+  std::string Names;
+  for (const std::string& Name : Unused) Names += (Names.empty() ? "" : ", ") + Name;
+  return std::string(IniFileName) + ": could not use " + Names + "; they keep their defaults.";
 }

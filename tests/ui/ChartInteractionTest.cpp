@@ -62,7 +62,7 @@ TEST_F(Chart, ClickSolvesTheSelectedElementOrRefusesANegativeValue) {
       {5, 2, 0, 50, "Negative resistors don't exist!"},
       {6, 0.5, 0, 50, "Negative resistors don't exist!"}};
   for (const auto& [Clicks, R, X, Expected, Refusal] : Cases) {
-    Form->Nieuw->trigger();
+    Discard(Form->Nieuw);
     Dialogs.Messages.clear();
     MatchedFirst(Clicks);
     SCOPED_TRACE(TypeName(Element(1).ElementType));
@@ -87,14 +87,19 @@ TEST_F(Chart, ClickOnALineSetsItsLength) {
   EXPECT_NEAR(Form->Net->Elements[2].Z.Re, 25, 1);
 }
 
-TEST_F(Chart, ScanModeShowsTheMarkerStepsAndAClickStillSetsTheValue) {
+// In Scan mode the results still follow every change at the working frequency, and the marker
+// steps follow a new frequency.
+TEST_F(Chart, ScanModeShowsTheMarkerStepsAndAClickSetsTheValueAndTheResults) {
   MatchedFirst(1);
   Form->Scan->click();
   EXPECT_TRUE(Form->MarkerLabel->isVisible() && Text(Form->MarkerLabel) == "Marker steps :1 MHz");
-  const std::string Results = Text(Form->ZinSer);
   ClickChart(At(1, -1));
   EXPECT_NEAR(Element(1).Value, 1 / (W * 50), 0.03 / (W * 50));
-  EXPECT_EQ(Text(Form->ZinSer), Results);
+  EXPECT_EQ(Text(Form->ZinSer), "Re: 50     Im: -50.2 ohm (Cs=31.7 pF)");
+  Commit(Form->Edit1, "10p");
+  EXPECT_EQ(Text(Form->ZinSer), "Re: 50     Im: -159 ohm (Cs=10 pF)");
+  Answer("14.2M", Form->FreqButton);
+  EXPECT_EQ(Text(Form->MarkerLabel), "Marker steps :200 kHz");
   Form->CalcE->click();
   EXPECT_FALSE(Form->MarkerLabel->isVisible());
 }
@@ -119,7 +124,7 @@ TEST_F(Chart, ZoomTicksExactlyOneItemAndSwitchesForLabelsAndTheSWRCircleToggle) 
     EXPECT_EQ(Text(Form->DrawSWR), On ? "Clear SWR" : "Draw SWR");
   }
   LeftClick(Form->DrawSWR);
-  Form->Nieuw->trigger();  // the reset keeps the SWR switch
+  Discard(Form->Nieuw);  // the reset keeps the SWR switch
   EXPECT_EQ(std::tuple(Form->SmithChart->ShowSWR, Text(Form->DrawSWR)), std::tuple(true, "Clear SWR"));
 }
 
@@ -133,6 +138,7 @@ TEST_F(Chart, FrequencyAnswerSetsStepMarksAndScanRange) {
   // the step is about 1 %, rounded to one digit; improper answers fall back to 1 MHz
   const std::tuple<const char*, const char*, double, Strings> Cases[] = {
       {"14.2M", "14.2 MHz", 1e5, {}},     {"7.05M", "7.05 MHz", 7e4, {}},  {"9.6M", "9.6 MHz", 1e5, {}},
+      {"145.525M", "145.525 MHz", 1e6, {}},
       {"5", "5 Hz", 0.001, {}},           {"0", "1 MHz", 1e4, Improper},   {"-5M", "1 MHz", 1e4, Improper},
       {"1e308", "1 MHz", 1e4, Improper},  {"2000G", "1 MHz", 1e4, Improper}, {"1e-20", "1 MHz", 1e4, Improper},
       {"abc", "1 MHz", 1e4, {"abc is not a valid number", Improper[0]}}};
@@ -150,17 +156,27 @@ TEST_F(Chart, ZnOfZeroFallsBackToFiftyAndQOutsideOneToFiveHundredToLossless) {
   EXPECT_EQ(Asked(1), (Strings{"Z norm in ohm", "Enter new value", "75 "}));
   EXPECT_EQ(Dialogs.MessageTexts(), Strings{"This is not a proper value for Z-norm"});
   EXPECT_EQ(std::tuple(Form->Net->GetZn(), Text(Form->ZnEdit)), std::tuple(50.0, "50 "));
+  for (const char* Improper : {"-50", "1e12", "1e-20"}) {
+    Answer("75.125", Form->ZnButton);
+    Answer(Improper, Form->ZnButton);
+    EXPECT_EQ(std::tuple(Form->Net->GetZn(), Text(Form->ZnEdit), Dialogs.MessageTexts().back()),
+              std::tuple(50.0, "50 ", "This is not a proper value for Z-norm")) << Improper;
+  }
+  Answer("75.125", Form->ZnButton);
+  EXPECT_EQ(std::tuple(Form->Net->GetZn(), Text(Form->ZnEdit)), std::tuple(75.125, "75.125 "));
   for (const auto& [Q, Kept] : {std::pair{"500", 500}, {"1", 1}, {"501", 0}, {"0.5", 0}, {"-3", 0}}) {
     Dialogs.InputAnswers.push_back(Q);
     Form->QFactor->trigger();
     EXPECT_EQ(Form->Net->Q, Kept) << Q;
   }
-  EXPECT_EQ(Asked(3), (Strings{"Q Factor for inductors",
+  EXPECT_EQ(Asked(10), (Strings{"Q Factor for inductors",
                                "Capaciors are considered lossless\nInductors can have a Q-factor between 1 and 500.\n"
                                "Other values will result in lossless inductors\nEnter a Q-value for ALL inductors",
                                "500"}));
 }
 
+// A step the frequency text cannot show is refused; the scan range moves with the frequency only
+// while it stays above 0.
 TEST_F(Chart, UpAndDwnStepAndStayAboveZeroAndRepeatWhenHeld) {
   LeftClick(Form->Up);
   EXPECT_EQ(Text(Form->FreqText), "110 MHz");
@@ -171,10 +187,19 @@ TEST_F(Chart, UpAndDwnStepAndStayAboveZeroAndRepeatWhenHeld) {
   LeftClick(Form->Dwn);
   Answer("1M", Form->FreqButton);
   Form->UpDownInterval = 1e6;
+  Dialogs.Messages.clear();
   LeftClick(Form->Dwn);
-  EXPECT_EQ(Form->Net->GetFrequency(), 1e6);
-  // the scan start of -0.2 MHz went back up by a step
-  EXPECT_EQ(std::pair(Form->Net->ScanStart, Form->Net->ScanStop), std::pair(0.8e6, 0.25e6));
+  EXPECT_EQ(std::tuple(Form->Net->GetFrequency(), Text(Form->FreqText)), std::tuple(1e6, "1 MHz"));
+  EXPECT_EQ(Dialogs.MessageTexts(), Strings{"This is not a proper value for the frequentie"});
+  Answer("2M", Form->FreqButton);
+  Form->UpDownInterval = 1.7e6;
+  LeftClick(Form->Dwn);
+  EXPECT_EQ(Form->Net->GetFrequency(), 0.3e6);
+  EXPECT_EQ(std::pair(Form->Net->ScanStart, Form->Net->ScanStop), std::pair(1.6e6, 2.5e6));
+  Answer("999G", Form->FreqButton);
+  Form->UpDownInterval = 1e9;
+  LeftClick(Form->Up);
+  EXPECT_EQ(std::tuple(Form->Net->GetFrequency(), Dialogs.MessageTexts().size()), std::tuple(999e9, 2u));
   Answer("100M", Form->FreqButton);  // a held button repeats after a first delay, and steps once more on release
   QTest::mousePress(Form->Up, Qt::LeftButton);
   EXPECT_EQ(std::tuple(Form->UDTimer->isActive(), Form->UDTimer->interval()), std::tuple(true, 800));

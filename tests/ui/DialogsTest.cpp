@@ -60,12 +60,30 @@ TEST_F(LineDialog, CommaInTheVelocityFactorKeepsTheDialogOpen) {
   EXPECT_EQ(Element(1).VelocityFactor, 0.66);
 }
 
-TEST_F(LineDialog, ElectricalLengthIsTheOneStoredWithTheLastLengthChange) {
+TEST_F(LineDialog, ElectricalLengthFollowsTheVelocityFactorGivenWithIt) {
   Open({{&L::kEdit, "0.8"}});
   Open();
-  EXPECT_EQ(Shown[0], "Electrical length in lambda = 0.199");
-  Open();
   EXPECT_EQ(Shown[0], "Electrical length in lambda = 0.167");
+}
+
+// A velocity factor of 0 (as a file may hold) or below, or not finite, is refused naming the field,
+// and the dialog repairs the slot.
+TEST_F(LineDialog, RefusesAVelocityFactorThatIsNotAboveZeroAndRepairsOneFromAFile) {
+  Element(1).SetVelocityFactor(0);
+  OnModal<L>([](L& F) {
+    for (const char* Bad : {"0", "-0.5", "inf", "nan"}) {
+      F.kEdit->setText(Bad);
+      F.OKButton->click();
+      EXPECT_NE(F.result(), QDialog::Accepted) << Bad;
+    }
+    F.kEdit->setText("0.66");
+    F.OKButton->click();
+    return F.result() == QDialog::Accepted;
+  });
+  LeftClick(Form->TB1);
+  const std::string Refusal = "Error in data\nThe velocity factor must be a number above 0";
+  EXPECT_EQ(Dialogs.MessageTexts().at(0), Refusal);
+  EXPECT_EQ(std::tuple(Element(1).VelocityFactor, Text(Form->ZinSer).substr(0, 3)), std::tuple(0.66, "Re:"));
 }
 
 class Preferences : public Window {
@@ -146,7 +164,7 @@ TEST_F(Preferences, SettingsAreWrittenOnlyWhenAskedAndReadByNew) {
     return true;
   });
   EXPECT_EQ(ReadLines("zomar.ini").at(4), "145000000");
-  Form->Nieuw->trigger();
+  Discard(Form->Nieuw);
   EXPECT_EQ(std::tuple(Text(Form->FreqText), Form->UpDownInterval), std::tuple("145 MHz", 5e5));
 }
 

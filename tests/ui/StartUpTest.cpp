@@ -1,12 +1,17 @@
+#include <QGroupBox>
 #include <QScreen>
+#include <filesystem>
 #include <fstream>
+
+#include "files/DataIO.h"
+#include "files/TextFile.h"
 
 #include "WindowFixture.h"
 
 namespace {
 
 TEST_F(Window, StartsAsAFreshNetworkWithTheLoadSelectedAndNewRestoresIt) {
-  const QRect Screen = Form->screen()->geometry();
+  const QRect Screen = Form->screen()->availableGeometry();
   EXPECT_EQ(Form->frameGeometry(), QRect(Screen.topLeft(), QSize(Screen.width(), Screen.height() - 26)));
   EXPECT_EQ(Form->windowTitle(), "ZOMAR");
   ExpectFreshNetwork();
@@ -20,32 +25,78 @@ TEST_F(Window, StartsAsAFreshNetworkWithTheLoadSelectedAndNewRestoresIt) {
   Form->Scan->click();
   Form->x10->trigger();
   Type(Form->Edit0, "75");
-  Form->Nieuw->trigger();
+  Discard(Form->Nieuw);
   ExpectFreshNetwork();
 }
 
-TEST_F(Window, SettingsFileIsReadAtTheResetUpToABadValue) {
+// Each setting the file lacks or gets wrong keeps its default; the reset completes, and one message
+// at its end names the file and what it could not use.
+TEST_F(Window, SettingsFileIsReadSettingBySettingAndNamesWhatItCouldNotUse) {
   std::ofstream("zomar.ini") << "#\r\n:Frequency (Hz)\r\n14.2M\r\n:Zn\r\n75\r\n:Steps\r\n50\r\n:FullScreen\r\n1\r\n";
-  Form->Nieuw->trigger();
+  Discard(Form->Nieuw);
   EXPECT_EQ(Texts(Form->FreqText, Form->ZnEdit), (Strings{"14.2 MHz", "75 "}));
-  EXPECT_EQ(std::tuple(Form->Net->ScanSteps, Form->UpDownInterval), std::tuple(50, 0.0));  // lacking keys read as 0
-  EXPECT_EQ(Form->frameGeometry().height(), Form->screen()->geometry().height());
-  std::ofstream("zomar.ini") << ":Steps\r\n20\r\n:Frequency\r\n145M\r\n:Q\r\nabc\r\n";
-  Form->Nieuw->trigger();
-  EXPECT_EQ(Dialogs.MessageTexts(), Strings{"'abc' is not a valid floating point value"});
-  EXPECT_EQ(std::tuple(Form->Net->ScanSteps, Text(Form->FreqText)), std::tuple(20, "145 MHz"));
+  EXPECT_EQ(std::tuple(Form->Net->ScanSteps, Form->UpDownInterval), std::tuple(50, 1e7));
+  EXPECT_EQ(Form->frameGeometry().bottom(), Form->screen()->availableGeometry().bottom());
+  EXPECT_EQ(Dialogs.MessageTexts(), Strings{"zomar.ini: could not use Start Frequency, Stop Frequency, Q, Major Mark, "
+                                            "Minor Mark, UpDown Interval, Normalized; they keep their defaults."});
+  struct {
+    std::string File;
+    Strings Messages;
+  } const Cases[] = {
+      {"", {}},
+      {":Steps\r\n20\r\n:Frequency\r\n145.525M\r\n:Q\r\nabc\r\n:Zn",
+       {"zomar.ini: could not use Start Frequency, Stop Frequency, Q, Zn, Major Mark, Minor Mark, UpDown Interval, "
+        "Normalized, FullScreen; they keep their defaults."}},
+      {":Frequency\r\n0\r\n:Zn\r\n1e-20", {"This is not a proper value for the frequentie",
+                                           "This is not a proper value for Z-norm",
+                                           "zomar.ini: could not use Steps, Start Frequency, Stop Frequency, Q, Major "
+                                           "Mark, Minor Mark, UpDown Interval, Normalized, FullScreen; they keep "
+                                           "their defaults."}}};
+  for (const auto& [File, Messages] : Cases) {
+    Dialogs.Messages.clear();
+    std::ofstream("zomar.ini", std::ios::trunc) << File;
+    Discard(Form->Nieuw);
+    EXPECT_EQ(Dialogs.MessageTexts(), Messages) << File;
+    EXPECT_EQ(std::tuple(Form->windowTitle(), Form->Net->Selected), std::tuple("ZOMAR", 0)) << File;
+  }
+  EXPECT_EQ(Texts(Form->FreqText, Form->ZnEdit), (Strings{"100 MHz", "50 "}));
 }
 
-TEST_F(Window, QuitQuestionKeepsEverythingOnNoAndEndsOnYes) {
-  LeftClick(Form->PaintBox1);
-  Dialogs.MessageAnswers = {TMsgButton::No, TMsgButton::Yes};
+// An unreadable settings file is named once, the reset completes, and File > Open still works.
+TEST_F(Window, UnreadableSettingsFileLeavesAWorkingWindow) {
+  std::filesystem::create_directory("zomar.ini");
+  Discard(Form->Nieuw);
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text.rfind("zomar.ini: ", 0), 0u);
+  ExpectFreshNetwork();
+  WriteLines("one.snf", SnfLines(*Form->Net, "one.snf"));
+  Dialogs.FileAnswers.push_back("one.snf");
+  Form->Openen->trigger();
+  EXPECT_EQ(Form->windowTitle(), "Network file: one.snf");
+}
+
+// An unchanged network asks whether to quit; a changed one whether to save it first.
+TEST_F(Window, QuitAsksWhetherToQuitOrToSaveTheChanges) {
+  Dialogs.MessageAnswers = {TMsgButton::No};
   Form->Afsluiten->trigger();
   EXPECT_EQ(Dialogs.MessageTexts(), Strings{"Do you really want to quit"});
   EXPECT_EQ(Dialogs.Messages.at(0).Buttons, (std::vector{TMsgButton::Yes, TMsgButton::No}));
+  LeftClick(Form->PaintBox1);
+  Dialogs.MessageAnswers = {TMsgButton::Cancel};
+  Form->Afsluiten->trigger();
+  EXPECT_EQ(Dialogs.MessageTexts().back(), "Save changes to Untitled?");
   EXPECT_TRUE(Form->isVisible() && Element(1).ElementType == TElementType::Cs);
+  Dialogs.MessageAnswers = {TMsgButton::No};
   Form->close();  // the close box asks the same
-  EXPECT_EQ(Dialogs.Messages.size(), 2u);
+  EXPECT_EQ(Dialogs.Messages.size(), 3u);
   EXPECT_FALSE(Form->isVisible() || Form->Net || Form->SmithChart);
+}
+
+// The whole frame lies inside the screen's available area; the diagram is painted opaque.
+TEST_F(Window, FitsTheScreenAndKeepsASensibleSize) {
+  EXPECT_TRUE(Form->screen()->availableGeometry().contains(Form->frameGeometry()));
+  EXPECT_GE(Form->minimumWidth(), Form->Schema->width() + 300);
+  EXPECT_TRUE(Form->Schema->autoFillBackground() && Form->Panel1->autoFillBackground());
 }
 
 TEST_F(Window, LoadTextsGiveTheResults) {

@@ -59,6 +59,12 @@ protected:
     Dialogs.ModalAnswers.push_back([Play](TModalForm& M) { return Play(dynamic_cast<F&>(M)); });
   }
 
+  // File > New or Open throwing away what the test changed: "No" to the question whether to save it.
+  void Discard(QAction* Command) {
+    if (Form->Modified()) Dialogs.MessageAnswers.push_front(TMsgButton::No);
+    Command->trigger();
+  }
+
   static std::string Text(const auto* W) { return W->text().toStdString(); }
   static Strings Texts(const auto*... Widgets) { return {Text(Widgets)...}; }
   // A diagram row as the user sees it: type, value, value caption and the "..." button when shown.
