@@ -29,10 +29,10 @@ bool TSmithChart::PixelToZ(int X, int Y, double& Rn, double& Xn, double& Rho, do
   const Ext Square = Ext(u) * u + Ext(v) * v;
   Rho = Store(std::sqrt(Square));
   Angle = v == 0 ? 0 : Store(std::atan(Ext(u) / v));
-  Ext D = (1 - Ext(u)) * (1 - Ext(u)) + Ext(v) * v;
-  if (D == 0) D = 1e-14L;  // the right end of the axis
-  Rn = Store((1 - Square) / D);
-  Xn = Store(-2 * Ext(v) / D);
+  const Ext D = (1 - Ext(u)) * (1 - Ext(u)) + Ext(v) * v;
+  const bool Open = D == 0;  // the right end of the axis
+  Rn = Open ? OpenCircuit : Store((1 - Square) / D);
+  Xn = Open ? 0 : Store(-2 * Ext(v) / D);
   return Square <= 1;
 }
 

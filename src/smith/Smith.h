@@ -51,7 +51,9 @@ public:
   void DrawSWRCircle(double R, double X);
 
   // The value, in the selected element's base unit, that brings its input node onto the grid
-  // line of the clicked point. A line is left at the length found, the network evaluated.
+  // line of the clicked point. A line is left at the length found, the network evaluated. False
+  // outside the rim or without an element; also when no value does it, after a warning that
+  // says why, with the network as it was.
   bool CalcElement(TNetWork& Network, int X, int Y, double& Value);
 
   // The chart with the input impedance's trace over the scan range; the network ends evaluated
@@ -86,7 +88,7 @@ private:
   void LineToZ(const TComplex& Z, double Zn);
   QPoint LinePixel(const TComplex& Z, double Zn) const;
 
-  double SearchLineLength(TNetWork& Network, int p, const TComplex& Zt);
+  bool SearchLineLength(TNetWork& Network, int p, const TComplex& Zt);
 
   QPoint ScanPoint(TNetWork& Network, double F);
   void DrawTrace(TNetWork& Network);

@@ -1,4 +1,5 @@
 // Solving the selected element from a clicked chart point.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -17,13 +18,20 @@ constexpr double TwoPi = 2 * std::numbers::pi;
 constexpr int LineSearchPasses = 10000;
 constexpr double LineSearchTolerance = 0.002;  // radians
 constexpr double Shorter = 0.998, Longer = 1.002;
+constexpr double SeedWavelengths = 0.001;
+
+constexpr const char* ShortCircuit = "Parallel elements don't change a short circuit, use a SERIES element";
+constexpr const char* OpenCircuitNode = "Series elements don't change an open circuit, use a PARALLEL element";
+constexpr const char* NoChange = "No element needed, the node is already on the clicked circle";
+constexpr const char* NoLineLength = "This line can't reach the clicked point, its length stays as it was";
 
 // A lumped element moves its node along its own grid line until it crosses the clicked point's:
 // Delta is how far it has to go, positive when a real element can do it.
 struct TLumpedCase {
-  Ext Delta;
+  Ext Delta;        // ohms for a series element, siemens for a parallel one
   Ext Scale;        // omega for a reactance, 1 for a resistor
   bool Reciprocal;  // value 1/(Scale Delta), otherwise Delta/Scale
+  bool Parallel;
   const char* Message;
 };
 
@@ -33,20 +41,40 @@ std::optional<TLumpedCase> LumpedCase(TElementType T, const TComplex& Zp, const 
   CReciprocal(Zt, Yt);
   switch (T) {
     case TElementType::Cs:
-      return TLumpedCase{Ext(Zp.Im) - Zt.Im, Omega, true, "Negative capacitors don't exist, use a series INDUCTOR"};
+      return TLumpedCase{Ext(Zp.Im) - Zt.Im, Omega, true, false,
+                         "Negative capacitors don't exist, use a series INDUCTOR"};
     case TElementType::Cp:
-      return TLumpedCase{Ext(Yt.Im) - Yp.Im, Omega, false, "Negative capacitors don't exist, use a parallel INDUCTOR"};
+      return TLumpedCase{Ext(Yt.Im) - Yp.Im, Omega, false, true,
+                         "Negative capacitors don't exist, use a parallel INDUCTOR"};
     case TElementType::Ls:
-      return TLumpedCase{Ext(Zt.Im) - Zp.Im, Omega, false, "Negative inductors don't exist, use a series CAPACITOR"};
+      return TLumpedCase{Ext(Zt.Im) - Zp.Im, Omega, false, false,
+                         "Negative inductors don't exist, use a series CAPACITOR"};
     case TElementType::Lp:
-      return TLumpedCase{Ext(Yp.Im) - Yt.Im, Omega, true, "Negative inductors don't exist, use a parallel CAPACITOR"};
+      return TLumpedCase{Ext(Yp.Im) - Yt.Im, Omega, true, true,
+                         "Negative inductors don't exist, use a parallel CAPACITOR"};
     case TElementType::Rs:
-      return TLumpedCase{Ext(Zt.Re) - Zp.Re, 1, false, "Negative resistors don't exist!"};
+      return TLumpedCase{Ext(Zt.Re) - Zp.Re, 1, false, false, "Negative resistors don't exist!"};
     case TElementType::Rp:
-      return TLumpedCase{Ext(Yt.Re) - Yp.Re, 1, true, "Negative resistors don't exist!"};
+      return TLumpedCase{Ext(Yt.Re) - Yp.Re, 1, true, true, "Negative resistors don't exist!"};
     default:
       return std::nullopt;
   }
+}
+
+// Why no value of the element reaches the clicked line, or null when one does. A parallel
+// element leaves a short circuit as it is, a series element an open one; a change of practically
+// nothing would need an element of practically no effect (its substitute values would give
+// absurd ones).
+const char* Refusal(const TLumpedCase& C, const TComplex& Zp, double Zn) {
+  const Ext Node = Divide(std::hypot(Ext(Zp.Re), Ext(Zp.Im)), Zn);
+  if (C.Parallel && Node <= PracticallyZero) return ShortCircuit;
+  if (!C.Parallel && Node >= OpenCircuit) return OpenCircuitNode;
+  // In the element's own terms, normalised: impedance for a series element, admittance for a
+  // parallel one.
+  const Ext Own = C.Parallel ? 1 / Node : Node;
+  const Ext Change = C.Parallel ? C.Delta * Zn : C.Delta / Zn;
+  if (std::fabs(Change) <= PracticallyZero * std::max(Ext(1), Own)) return NoChange;
+  return C.Delta > 0 ? nullptr : C.Message;
 }
 
 // Angle of the normalised impedance z about the centre C0 of a line's rotation circle: 0 at the
@@ -61,6 +89,31 @@ double RotationAngle(const TComplex& z, double C0) {
   return a > 0 ? Theta : TwoPi - Theta;
 }
 
+// The search scales the length, so a line of 0 m starts from a small part of a wavelength.
+void SeedLength(TElement& E) {
+  E.SetLineLength(1);
+  const double WavelengthsPerMetre = E.ElectricalLength;
+  E.SetLineLength(WavelengthsPerMetre > 0 ? SeedWavelengths / WavelengthsPerMetre : 0);
+}
+
+// Puts the network's elements back as they were, node values included, unless the search
+// succeeded; also when it ends in a fault.
+class TKeptElements {
+public:
+  explicit TKeptElements(TNetWork& Network) : Network(Network), Saved(Network.Elements) {}
+  ~TKeptElements() {
+    if (!Committed) Network.Elements = Saved;
+  }
+  TKeptElements(const TKeptElements&) = delete;
+  TKeptElements& operator=(const TKeptElements&) = delete;
+  void Commit() { Committed = true; }
+
+private:
+  TNetWork& Network;
+  decltype(TNetWork::Elements) Saved;
+  bool Committed = false;
+};
+
 }  // namespace
 
 bool TSmithChart::CalcElement(TNetWork& Network, int X, int Y, double& Value) {
@@ -72,13 +125,19 @@ bool TSmithChart::CalcElement(TNetWork& Network, int X, int Y, double& Value) {
   const TComplex Zt{Store(Ext(Rn) * Zn), Store(Ext(Xn) * Zn)};
   const TElementType T = Network.Elements[p + 1].ElementType;
   if (T == TElementType::Line) {
-    Value = SearchLineLength(Network, p, Zt);
+    TKeptElements Kept(Network);
+    if (!SearchLineLength(Network, p, Zt)) {
+      Dialogs().MessageBox(NoLineLength, TMsgKind::Warning, {TMsgButton::OK});
+      return false;
+    }
+    Kept.Commit();
+    Value = Network.Elements[p + 1].LineLength;
     return true;
   }
   const std::optional<TLumpedCase> Case = LumpedCase(T, Network.Elements[p].Z, Zt, Network.Omega());
   if (!Case) return false;
-  if (!(Case->Delta > 0)) {
-    Dialogs().MessageBox(Case->Message, TMsgKind::Warning, {TMsgButton::OK});
+  if (const char* Why = Refusal(*Case, Network.Elements[p].Z, Zn)) {
+    Dialogs().MessageBox(Why, TMsgKind::Warning, {TMsgButton::OK});
     return false;
   }
   Value = Store(Case->Reciprocal ? Divide(1, Case->Scale * Case->Delta) : Divide(Case->Delta, Case->Scale));
@@ -86,8 +145,8 @@ bool TSmithChart::CalcElement(TNetWork& Network, int X, int Y, double& Value) {
 }
 
 // Lengthens or shortens the line by 0.2 % a pass until its input node's angle about the line's
-// rotation centre meets the target's.
-double TSmithChart::SearchLineLength(TNetWork& Network, int p, const TComplex& Zt) {
+// rotation centre meets the target's; false when the passes run out first.
+bool TSmithChart::SearchLineLength(TNetWork& Network, int p, const TComplex& Zt) {
   const double Zn = Network.GetZn();
   TElement& E = Network.Elements[p + 1];
   const Ext z0 = Divide(E.Z0, Zn);
@@ -95,13 +154,17 @@ double TSmithChart::SearchLineLength(TNetWork& Network, int p, const TComplex& Z
   const double Start = RotationAngle(Normalised(Network.Elements[p].Z, Zn), C0);
   double Target = RotationAngle(Normalised(Zt, Zn), C0);
   if (Target < Start) Target += TwoPi;
+  if (E.LineLength == 0) {
+    SeedLength(E);
+    Network.Calculate();
+  }
   for (int Pass = 1;; ++Pass) {
     double Reached = RotationAngle(Normalised(E.Z, Zn), C0);
     if (Reached < Start) Reached += TwoPi;
     const double Factor = Target < Reached ? Shorter : Target > Reached ? Longer : 1;
     E.SetLineLength(Store(Factor * Ext(E.LineLength)));
     Network.Calculate();
-    if (Pass > LineSearchPasses || std::fabs(Target - Reached) < LineSearchTolerance) break;
+    if (std::fabs(Target - Reached) < LineSearchTolerance) return true;
+    if (Pass > LineSearchPasses) return false;
   }
-  return E.LineLength;
 }

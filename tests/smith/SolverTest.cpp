@@ -4,6 +4,7 @@
 #include <complex>
 #include <numbers>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ChartPicture.h"
@@ -39,6 +40,8 @@ struct Solver : ::testing::Test {
   }
 };
 
+const std::string NoChange = "No element needed, the node is already on the clicked circle";
+
 // A click at the bottom of the rim: exactly on the rim and on the x = -1 arc.
 TEST_F(Solver, SeriesCapacitorReachesTheClickedReactanceButNotItsOwn) {
   Load = {50, 0};
@@ -48,7 +51,35 @@ TEST_F(Solver, SeriesCapacitorReachesTheClickedReactanceButNotItsOwn) {
   EXPECT_NEAR(Value, 1 / (2 * std::numbers::pi * 1e8 * 50), 1e-24);  // 31.8 pF at 100 MHz
   Load = {20, -50};
   EXPECT_FALSE(Solve(TElementType::Cs, {0, -50}, Value));
-  EXPECT_EQ(Dialogs.MessageTexts(), std::vector<std::string>{"Negative capacitors don't exist, use a series INDUCTOR"});
+  EXPECT_EQ(Dialogs.MessageTexts(), std::vector<std::string>{NoChange});
+}
+
+// Where no value can do it, the load's substitutes for zero parts would give absurd ones (a
+// capacitor of 15.9 MF for no change, of 7.96 MF across a short circuit). The element may be
+// the wrong kind for the node; the other kind still solves.
+TEST_F(Solver, ElementsThatCannotMoveTheNodeAreRefused) {
+  const std::string Short = "Parallel elements don't change a short circuit, use a SERIES element";
+  const std::string Open = "Series elements don't change an open circuit, use a PARALLEL element";
+  const struct {
+    TComplex Load;
+    TElementType Type;
+    TComplex Target;
+    std::string Refusal;  // empty: solved
+  } Cases[] = {{{50, 0}, TElementType::Cs, {50, 0}, NoChange},    {{50, 0}, TElementType::Lp, {50, 0}, NoChange},
+               {{50, 0}, TElementType::Rs, {50, 0}, NoChange},   {{0, 0}, TElementType::Cp, {10, -20}, Short},
+               {{0, 0}, TElementType::Lp, {10, 20}, Short},       {{0, 0}, TElementType::Rp, {10, 0}, Short},
+               {{0, 0}, TElementType::Ls, {10, 20}, ""},          {{5e10, 0}, TElementType::Cs, {10, -20}, Open},
+               {{5e10, 0}, TElementType::Rs, {10, 0}, Open},      {{5e10, 0}, TElementType::Cp, {10, -20}, ""}};
+  for (const auto& C : Cases) {
+    SCOPED_TRACE(::testing::Message() << TypeName(C.Type) << " on " << C.Load.Re << " + j" << C.Load.Im);
+    Load = C.Load;
+    double Value = 7;
+    EXPECT_EQ(Solve(C.Type, C.Target, Value), C.Refusal.empty());
+    EXPECT_EQ(Dialogs.MessageTexts(), C.Refusal.empty() ? std::vector<std::string>{} : std::vector{C.Refusal});
+    if (C.Refusal.empty()) EXPECT_TRUE(Value > 0 && Value < 1);
+    else EXPECT_EQ(Value, 7);
+    Dialogs.Messages.clear();
+  }
 }
 
 // Each type moves its node along one grid line: it reaches a target on one side of 20 - j30, and
@@ -106,17 +137,18 @@ TEST_F(Solver, NothingHappensOutsideTheRimOrWithoutAnElement) {
 // The angle about the centre C0 of a line's rotation circle; a growing line turns it.
 double TurnAbout(Cx z, double C0) { return std::arg(-((z - 1.0) / (z + 1.0) - C0)); }
 
+// A line of 0 m has no length to scale, yet it is solved too.
 TEST_F(Solver, TheLineSearchTurnsTheInputOntoTheClickedAngle) {
   const struct {
-    double Z0, Attenuation;
+    double Z0, Attenuation, Present;
     TComplex Target;
-  } Cases[] = {{50, 0, {30, 40}}, {50, 5, {80, -10}}, {75, 0, {15, 10}}};
+  } Cases[] = {{50, 0, 0.3, {30, 40}}, {50, 5, 0.3, {80, -10}}, {75, 0, 0.3, {15, 10}}, {50, 0, 0, {30, 40}}};
   for (const auto& C : Cases) {
-    SCOPED_TRACE(::testing::Message() << "Z0 " << C.Z0 << ", attenuation " << C.Attenuation);
+    SCOPED_TRACE(::testing::Message() << "Z0 " << C.Z0 << ", attenuation " << C.Attenuation << ", " << C.Present << " m");
     Net.Elements[2].SetZ0(C.Z0);
     Net.Elements[2].SetAttenuation(C.Attenuation);
     double Value = 0;
-    ASSERT_TRUE(Solve(TElementType::Line, C.Target, Value, 0.3));
+    ASSERT_TRUE(Solve(TElementType::Line, C.Target, Value, C.Present));
     EXPECT_EQ(Net.Elements[2].LineLength, Value);
     const double C0 = (C.Z0 / Zn - 1) / (C.Z0 / Zn + 1);
     const double Miss = TurnAbout(Normalised(Net.Elements[2].Z), C0) - TurnAbout(Clicked(), C0);
@@ -127,11 +159,29 @@ TEST_F(Solver, TheLineSearchTurnsTheInputOntoTheClickedAngle) {
   EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
-TEST_F(Solver, ALineOfLengthZeroCannotGrow) {
-  double Value = 7;
-  EXPECT_TRUE(Solve(TElementType::Line, {30, 40}, Value, 0));
-  EXPECT_EQ(Value, 0);
-  EXPECT_EQ(Net.Elements[2].LineLength, 0);
+// A line of its own impedance on a matched load never turns it; a line of a picometre cannot grow
+// far enough in 0.2 % steps. Both keep their length and the network its values.
+TEST_F(Solver, ALineThatCannotReachTheClickedPointKeepsItsLength) {
+  const struct {
+    TComplex Load;
+    double Present;
+  } Cases[] = {{{50, 0}, 0.3}, {{20, -30}, 1e-12}};
+  for (const auto& C : Cases) {
+    SCOPED_TRACE(::testing::Message() << C.Present << " m");
+    Load = C.Load;
+    Build(Net, Load.Re, Load.Im, {{TElementType::Line, C.Present}});
+    Net.Calculate();
+    const auto Before = Net.Elements;
+    double Value = 7;
+    EXPECT_FALSE(Solve(TElementType::Line, {30, 40}, Value, C.Present));
+    EXPECT_EQ(Value, 7);
+    EXPECT_EQ(Dialogs.MessageTexts(),
+              std::vector<std::string>{"This line can't reach the clicked point, its length stays as it was"});
+    EXPECT_EQ(std::tuple(Net.Elements[2].LineLength, Net.Elements[2].Value, Net.Elements[2].ElectricalLength),
+              std::tuple(Before[2].LineLength, Before[2].Value, Before[2].ElectricalLength));
+    for (int Slot = 1; Slot <= 6; ++Slot) EXPECT_EQ(Normalised(Net.Elements[Slot].Z), Normalised(Before[Slot].Z)) << Slot;
+    Dialogs.Messages.clear();
+  }
 }
 
 }  // namespace
