@@ -1,11 +1,15 @@
 #include "files/TextFile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <random>
+#include <optional>
 #include <system_error>
 
 #include "platform/Errors.h"
@@ -19,35 +23,129 @@ struct TFileCloser {
 };
 using TFilePtr = std::unique_ptr<std::FILE, TFileCloser>;
 
+// Beside the target under a fixed name, so that the next save of the target finds what a killed
+// save left behind.
+constexpr const char* TemporarySuffix = ".zomar-save";
+constexpr int MaxLinkHops = 40;      // as the system counts them
+constexpr int MaxOpenAttempts = 100;  // against a temporary that keeps being renamed under us
+
 std::string Reason(int Error) {
   return std::generic_category().message(Error ? Error : EIO);
 }
 
-// Saving through a symbolic link replaces the file it points to and keeps the link.
-fs::path ResolvedTarget(const std::string& FileName) {
-  std::error_code Ec;
-  if (fs::is_symlink(fs::symlink_status(FileName, Ec))) {
-    fs::path Resolved = fs::weakly_canonical(FileName, Ec);
-    if (!Ec) return Resolved;
-  }
-  return FileName;
+std::string TooLarge(const char* Why) {
+  return "larger than " + std::to_string(MaxTextFileSize) + " bytes, " + Why;
 }
 
-// A new file beside Target under a name no one else uses; "x" makes the open fail rather than
-// share a file that already exists.
-std::FILE* CreateTemporary(const fs::path& Target, fs::path& Name) {
-  static std::mt19937_64 Random{std::random_device{}()};
-  for (int Attempt = 0; Attempt < 100; ++Attempt) {
-    char Suffix[17];
-    const auto End = std::to_chars(Suffix, Suffix + sizeof Suffix - 1, Random(), 16).ptr;
-    Name = Target;
-    Name += ".tmp" + std::string(Suffix, End);
-    errno = 0;
-    if (std::FILE* F = std::fopen(Name.c_str(), "wbx")) return F;
-    if (errno != EEXIST) return nullptr;
+// Saving through a symbolic link writes the file it points to, creating it when the link
+// dangles, and keeps the link.
+fs::path ResolvedTarget(const std::string& FileName) {
+  fs::path Path = FileName;
+  for (int Hops = 0;; ++Hops) {
+    std::error_code Ec;
+    if (!fs::is_symlink(fs::symlink_status(Path, Ec))) return Path;
+    if (Hops == MaxLinkHops) throw EFileError(FileName, Reason(ELOOP));
+    const fs::path Link = fs::read_symlink(Path, Ec);
+    if (Ec) throw EFileError(FileName, Ec.message());
+    Path = Link.is_absolute() ? Link : Path.parent_path() / Link;
   }
-  return nullptr;
 }
+
+// The status of a target that exists, which must be a regular file we may write: the rename
+// would otherwise replace a read-only file, or a pipe or a device by a file.
+std::optional<struct stat> WritableTarget(const std::string& FileName, const fs::path& Target) {
+  struct stat Status {};
+  if (::stat(Target.c_str(), &Status) != 0) {
+    if (errno == ENOENT) return std::nullopt;
+    throw EFileError(FileName, Reason(errno));
+  }
+  if (S_ISDIR(Status.st_mode)) throw EFileError(FileName, Reason(EISDIR));
+  if (!S_ISREG(Status.st_mode)) throw EFileError(FileName, "not a regular file");
+  if (::access(Target.c_str(), W_OK) != 0) throw EFileError(FileName, Reason(errno));
+  return Status;
+}
+
+bool SameFile(int Fd, const fs::path& Name) {
+  struct stat Open {}, Named {};
+  return ::fstat(Fd, &Open) == 0 && ::lstat(Name.c_str(), &Named) == 0 && Open.st_dev == Named.st_dev &&
+         Open.st_ino == Named.st_ino;
+}
+
+bool WriteAll(int Fd, std::string_view Text) {
+  while (!Text.empty()) {
+    errno = 0;
+    const ssize_t Written = ::write(Fd, Text.data(), Text.size());
+    if (Written < 0 && errno == EINTR) continue;
+    if (Written <= 0) return false;
+    Text.remove_prefix(static_cast<std::size_t>(Written));
+  }
+  return true;
+}
+
+// The temporary is ours while we hold its lock and its name still leads to it; a save that is
+// still running holds the lock, one that was killed no longer does. Anything else by that name
+// (a link, a directory, another user's file, one with more names) is left alone.
+class TTemporary {
+public:
+  TTemporary(const std::string& FileName, const fs::path& Target)
+      : FileName(FileName), Name(Target.string() + TemporarySuffix) {
+    for (int Attempt = 0; Attempt < MaxOpenAttempts; ++Attempt) {
+      Fd = ::open(Name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+      if (Fd < 0 && (errno == ELOOP || errno == EISDIR)) throw InTheWay();
+      if (Fd < 0) throw EFileError(FileName, Reason(errno));
+      if (::flock(Fd, LOCK_EX | LOCK_NB) != 0)
+        Abandon(errno == EWOULDBLOCK ? "another save of it is in progress" : Reason(errno));
+      if (SameFile(Fd, Name)) {
+        TakeOver();
+        return;
+      }
+      ::close(Fd);  // renamed or removed by the save that held it
+    }
+    Fd = -1;
+    throw EFileError(FileName, Reason(EAGAIN));
+  }
+  ~TTemporary() {
+    if (!Renamed && SameFile(Fd, Name)) ::unlink(Name.c_str());
+    ::close(Fd);
+  }
+  TTemporary(const TTemporary&) = delete;
+  TTemporary& operator=(const TTemporary&) = delete;
+
+  // The text on the disk, then the temporary renamed over the target with the target's permissions.
+  void Replace(const std::string& Text, const fs::path& Target, const std::optional<struct stat>& Old) {
+    if (!WriteAll(Fd, Text) || ::fsync(Fd) != 0) throw EFileError(FileName, Reason(errno));
+    if (Old) ::fchmod(Fd, Old->st_mode & 07777);
+    if (::rename(Name.c_str(), Target.c_str()) != 0) throw EFileError(FileName, Reason(errno));
+    Renamed = true;
+  }
+
+private:
+  std::string FileName;
+  fs::path Name;
+  int Fd = -1;
+  bool Renamed = false;
+
+  EFileError InTheWay() const { return EFileError(Name.string(), Reason(EEXIST)); }
+
+  [[noreturn]] void Abandon(const std::string& Why) {
+    ::close(Fd);
+    throw EFileError(FileName, Why);
+  }
+
+  void TakeOver() {
+    struct stat Status {};
+    if (::fstat(Fd, &Status) != 0) Abandon(Reason(errno));
+    if (!S_ISREG(Status.st_mode) || Status.st_uid != ::geteuid() || Status.st_nlink != 1) {
+      ::close(Fd);
+      throw InTheWay();
+    }
+    if (::ftruncate(Fd, 0) != 0) {
+      const int Error = errno;
+      ::unlink(Name.c_str());
+      Abandon(Reason(Error));
+    }
+  }
+};
 
 }  // namespace
 
@@ -85,7 +183,7 @@ std::vector<std::string> ReadLines(const std::string& FileName) {
   std::size_t Count;
   while ((Count = std::fread(Buffer, 1, sizeof Buffer, F.get())) > 0) {
     if (Text.size() + Count > MaxTextFileSize)
-      throw EFileError(FileName, "larger than " + std::to_string(MaxTextFileSize) + " bytes, not a file of this program");
+      throw EFileError(FileName, TooLarge("not a file of this program"));
     Text.append(Buffer, Count);
   }
   if (std::ferror(F.get())) throw EFileError(FileName, Reason(errno));
@@ -95,29 +193,8 @@ std::vector<std::string> ReadLines(const std::string& FileName) {
 void WriteLines(const std::string& FileName, const std::vector<std::string>& Lines) {
   std::string Text;
   for (const std::string& Line : Lines) Text.append(Line).append("\r\n");
-
+  if (Text.size() > MaxTextFileSize) throw EFileError(FileName, TooLarge("more than this program opens"));
   const fs::path Target = ResolvedTarget(FileName);
-  fs::path Temporary;
-  std::FILE* F = CreateTemporary(Target, Temporary);
-  if (!F) throw EFileError(FileName, Reason(errno));
-
-  errno = 0;
-  bool Written = std::fwrite(Text.data(), 1, Text.size(), F) == Text.size() && std::fflush(F) == 0;
-  std::string Why = Written ? "" : Reason(errno);
-  errno = 0;
-  if (std::fclose(F) != 0 && Written) {
-    Written = false;
-    Why = Reason(errno);
-  }
-  if (Written) {
-    std::error_code Ec;
-    const fs::file_status Old = fs::status(Target, Ec);
-    if (fs::is_regular_file(Old)) fs::permissions(Temporary, Old.permissions(), Ec);
-    fs::rename(Temporary, Target, Ec);
-    if (!Ec) return;
-    Why = Ec.message();
-  }
-  std::error_code Ignored;
-  fs::remove(Temporary, Ignored);
-  throw EFileError(FileName, Why);
+  const std::optional<struct stat> Old = WritableTarget(FileName, Target);
+  TTemporary(FileName, Target).Replace(Text, Target, Old);
 }

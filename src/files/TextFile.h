@@ -17,7 +17,10 @@ std::vector<std::string> SplitLines(std::string_view Text);
 // Reads a regular file of at most MaxTextFileSize bytes and splits it. Raises EFileError.
 std::vector<std::string> ReadLines(const std::string& FileName);
 
-// Writes every line ended by CR LF, whole or not at all: the text goes to a new file beside the
-// target, which is then renamed over it. On failure it raises EFileError; the old file is left
-// as it was and the new one is removed.
+// Writes every line ended by CR LF, whole or not at all: the text goes to a temporary beside the
+// target (its name and ".zomar-save"), reaches the disk, and the temporary is renamed over the
+// target; one that a killed save left behind is taken over. A symbolic link is followed and kept.
+// Raises EFileError for a target that is no regular file or that we may not write, for a text
+// that ReadLines would refuse as too large, and on any failure; the old file is then left as it
+// was and no temporary remains.
 void WriteLines(const std::string& FileName, const std::vector<std::string>& Lines);
