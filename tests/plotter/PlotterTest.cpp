@@ -65,9 +65,12 @@ TEST(PlotTicks, RoundValuesOnTheBoundsDoNotDependOnTheLastBits) {
   const struct {
     long double Min, Max;
     std::vector<long double> Grid, Marks;
-  } Cases[] = {{20e6L, 31.25e6L, {2e7L, 2.1e7L, 2.2e7L, 2.3e7L, 2.4e7L, 2.5e7L, 2.6e7L, 2.7e7L, 2.8e7L, 2.9e7L, 3e7L, 3.1e7L},
+  } Cases[] = {{20e6L,
+                31.25e6L,
+                {2e7L, 2.1e7L, 2.2e7L, 2.3e7L, 2.4e7L, 2.5e7L, 2.6e7L, 2.7e7L, 2.8e7L, 2.9e7L, 3e7L, 3.1e7L},
                 {2e7L, 2.2e7L, 2.4e7L, 2.6e7L, 2.8e7L, 3e7L, 3.2e7L}},
-               {1e6L, 1e7L, {1e6L, 1e6L, 2e6L, 3e6L, 4e6L, 5e6L, 6e6L, 7e6L, 8e6L, 9e6L}, {1e6L, 2e6L, 4e6L, 6e6L, 8e6L, 1e7L}},
+               {1e6L, 1e7L, {1e6L, 1e6L, 2e6L, 3e6L, 4e6L, 5e6L, 6e6L, 7e6L, 8e6L, 9e6L},
+                {1e6L, 2e6L, 4e6L, 6e6L, 8e6L, 1e7L}},
                {1.5e5L, 2e5L, {1.5e5L, 1.55e5L, 1.6e5L, 1.65e5L, 1.7e5L, 1.75e5L, 1.8e5L, 1.85e5L, 1.9e5L, 1.95e5L},
                 {1.5e5L, 1.6e5L, 1.7e5L, 1.8e5L, 1.9e5L, 2e5L}}};
   for (const auto& C : Cases)

@@ -144,7 +144,8 @@ TEST_F(Solver, TheLineSearchTurnsTheInputOntoTheClickedAngle) {
     TComplex Target;
   } Cases[] = {{50, 0, 0.3, {30, 40}}, {50, 5, 0.3, {80, -10}}, {75, 0, 0.3, {15, 10}}, {50, 0, 0, {30, 40}}};
   for (const auto& C : Cases) {
-    SCOPED_TRACE(::testing::Message() << "Z0 " << C.Z0 << ", attenuation " << C.Attenuation << ", " << C.Present << " m");
+    SCOPED_TRACE(::testing::Message() << "Z0 " << C.Z0 << ", attenuation " << C.Attenuation << ", " << C.Present
+                                      << " m");
     Net.Elements[2].SetZ0(C.Z0);
     Net.Elements[2].SetAttenuation(C.Attenuation);
     double Value = 0;
@@ -179,7 +180,8 @@ TEST_F(Solver, ALineThatCannotReachTheClickedPointKeepsItsLength) {
               std::vector<std::string>{"This line can't reach the clicked point, its length stays as it was"});
     EXPECT_EQ(std::tuple(Net.Elements[2].LineLength, Net.Elements[2].Value, Net.Elements[2].ElectricalLength),
               std::tuple(Before[2].LineLength, Before[2].Value, Before[2].ElectricalLength));
-    for (int Slot = 1; Slot <= 6; ++Slot) EXPECT_EQ(Normalised(Net.Elements[Slot].Z), Normalised(Before[Slot].Z)) << Slot;
+    for (int Slot = 1; Slot <= 6; ++Slot)
+      EXPECT_EQ(Normalised(Net.Elements[Slot].Z), Normalised(Before[Slot].Z)) << Slot;
     Dialogs.Messages.clear();
   }
 }
