@@ -13,6 +13,7 @@
 #include "platform/Fonts.h"
 #include "ui/Layout.h"
 #include "ui/Guard.h"
+#include "workbench/Workbench.h"
 
 namespace {
 
@@ -100,7 +101,7 @@ bool TPrefForm::Execute() { return exec() == QDialog::Accepted; }
 
 // Typing a frequency proposes a scan from 0.9 to 1.1 times it; it takes effect only on OK.
 void TPrefForm::FreqEditChange() {
-  const long double F = ParseValue(FreqEdit->text().toStdString(), "Hz");
-  StartFreqEdit->setText(QString::fromStdString(FormatValue(4, "Hz", static_cast<double>(0.9L * F))));
-  StopFreqEdit->setText(QString::fromStdString(FormatValue(4, "Hz", static_cast<double>(1.1L * F))));
+  const TScanRange Scan = TWorkbench::ProposedScan(ParseValue(FreqEdit->text().toStdString(), "Hz"));
+  StartFreqEdit->setText(QString::fromStdString(FormatValue(4, "Hz", Scan.Start)));
+  StopFreqEdit->setText(QString::fromStdString(FormatValue(4, "Hz", Scan.Stop)));
 }

@@ -4,11 +4,11 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "files/IniFile.h"
 #include "network/NetCalc.h"
 #include "platform/Canvas.h"
 #include "smith/Smith.h"
 #include "ui/ControlTable.h"
+#include "workbench/Workbench.h"
 
 class QAction;
 class QFrame;
@@ -34,8 +34,9 @@ public:
   TForm1();
   ~TForm1() override;
 
-  // The program-wide objects, freed by CloseNetwork.
-  std::unique_ptr<TNetWork> Net;
+  // The session the window shows and edits, and the program-wide objects, freed by CloseNetwork.
+  std::unique_ptr<TWorkbench> Workbench = std::make_unique<TWorkbench>();
+  TNetWork* Net = &Workbench->Net;
   std::unique_ptr<TSmithChart> SmithChart;
   TPlotPanel* PlotPanel = nullptr;  // the Bode plot, a hidden child of the window until shown
 
@@ -86,11 +87,11 @@ public:
   TControlTable<QPushButton*, 1, 5> LineButtons;
   TControlTable<QPushButton*, 0, 5> ElementButtons;
 
-  // The window's own state; all but SchemaBitmap are preferences.
+  // The preferences, held by the workbench, and the window's own state.
+  double &MajorMark = Workbench->Prefs.MajorMark, &MinorMark = Workbench->Prefs.MinorMark,
+         &UpDownInterval = Workbench->Prefs.UpDownInterval;
+  bool &Normalized = Workbench->Prefs.Normalized, &FullScreen = Workbench->Prefs.FullScreen;
   TBitmap SchemaBitmap;
-  double MajorMark = 1e6, MinorMark = 2e5, UpDownInterval = 1e7;
-  bool Normalized = true;
-  bool FullScreen = false;
   int HeightReserve = 26;
 
   // The repeat machine of the Up and Dwn buttons: phase 0 idle, 1 waiting for the first delay,
@@ -114,7 +115,6 @@ public:
   void Scan_CalcClick();
 
   void Bereken();  // the one recalculation path
-  bool Modified() const;  // the network changed since it was opened, saved or reset
 
   void SmithPboxMouseMove(int X, int Y);
   void SmithPboxMouseDown(int X, int Y);
@@ -173,35 +173,26 @@ private:
 
   void DrawTile(int Position);
   void Commit(int Position);
-  double DefaultValue(TElementType T) const;
   void BerekenElementen();
   void ReadWorkingTexts();
   void ShowResults();
   void ShowNotCalculated();
   void SetLoad(double Ro, double Xo);
-  double RefuseFrequency(double Fallback);
-  double RefuseZn(double Fallback);
-  void ShowFrequency(double F, int Digits);
-  void ShowZn(double Z, const char* Unit);
+  void ShowFrequency(int Digits);
+  void ShowZn(const char* Unit);
   void ShowMarkerStep();
   void ApplyPreferences();
 
-  std::string HaalIni();
+  void HaalIni();
   void BewaarIni();
-  TPreferences Preferences() const;
-  void SetPreferences(const TPreferences& Prefs);
 
   void MaakPlot();
   void SetPlotBounds(double Low, double High);
 
-  void ShowNetwork(double DefaultFrequency, double DefaultZn);
-  void RefuseImproperValues(double DefaultFrequency, double DefaultZn);
+  void ShowNetwork();
   void WriteNetwork(const std::string& Name);
-  void MarkSaved();
   bool AskToSaveChanges();
 
   bool ResetDone = false;
-  std::string NetworkFile;               // the file the network was opened from or saved to
-  std::vector<std::string> SavedState;   // the network as it was opened or saved, as file lines
-  std::string PlotNote;  // what the last sweep could not plot, shown after the plot's title
+  std::string PlotTitle;  // the title of the last sweep, shown again when the mouse leaves the plot
 };

@@ -19,15 +19,15 @@ double Parse(const QLineEdit* Edit, const char* Unit) { return ParseValue(Edit->
 // no earlier result on show as if it were current.
 void TForm1::Bereken() {
   SmithChart->Normalized = Normalized;
+  ReadWorkingTexts();
+  if (Bodeplot->isChecked()) UpdatePlot();
   try {
-    ReadWorkingTexts();
     Net->Calculate();
     ShowResults();
   } catch (...) {
     ShowNotCalculated();
     throw;
   }
-  if (Bodeplot->isChecked()) UpdatePlot();
   if (CalcE->isChecked()) BerekenElementen();
   if (Scan->isChecked()) SmithChart->DrawScan(*Net, MajorMark, MinorMark);
 }

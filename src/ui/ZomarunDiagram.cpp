@@ -4,14 +4,10 @@
 #include <QPushButton>
 #include <numbers>
 
-#include "network/Checked.h"
 #include "platform/PaintBox.h"
 #include "ui/SchemaTiles.h"
 #include "ui/ValueEdit.h"
 #include "ui/Zomarun.h"
-
-using netcalc_detail::Divide;
-using netcalc_detail::Store;
 
 namespace {
 
@@ -78,8 +74,7 @@ void TForm1::VeranderElement(TPaintBox* Sender, bool Forward) {
     ValueLabels[p]->setText(QStringLiteral("Value :"));
     LineButtons[p]->hide();
     Net->SetFrequency(ParseValue(FreqText->text().toStdString(), "Hz"));
-    // The default is shown rounded, and the rounded value is the one the network holds.
-    const double Value = ShownValue(3, UnitName(New), DefaultValue(New));
+    const double Value = Workbench->DefaultValue(New);
     E.SetValue(Value);
     if (New == TElementType::Line) {
       E.SetLineLength(Value);
@@ -89,22 +84,6 @@ void TForm1::VeranderElement(TPaintBox* Sender, bool Forward) {
     ValueEdits[p]->ShowText(Text(FormatValue(3, UnitName(New), E.Value)));
     ZinSer->setText(QStringLiteral(" Not yet calculated"));
     ZinPar->setText(QStringLiteral(" Not yet calculated"));
-  }
-}
-
-// A new element's value: a reactance or resistance of Zn at the working frequency, or a line of
-// 0.4 wavelength in free space.
-double TForm1::DefaultValue(TElementType T) const {
-  const double Omega = Net->Omega(), Zn = Net->GetZn();
-  switch (T) {
-    case TElementType::Cs:
-    case TElementType::Cp: return Store(Divide(1, static_cast<long double>(Omega) * Zn));
-    case TElementType::Ls:
-    case TElementType::Lp: return Store(Divide(Zn, Omega));
-    case TElementType::Rs:
-    case TElementType::Rp: return Zn;
-    case TElementType::Line: return Store(Divide(4e7L, Net->GetFrequency()));
-    default: return 0;
   }
 }
 

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "network/ProperValues.h"
 #include "platform/PaintBox.h"
 #include "ui/PrefUnit.h"
 #include "ui/TLine.h"
@@ -66,26 +65,17 @@ void TForm1::PrefMenuClick() {
   ApplyPreferences();
 }
 
-// A frequency or Zn the boxes would refuse, and a scan range that does not run upwards from above
-// 0, are refused with a message and keep the values they had.
 void TForm1::ApplyPreferences() {
   TPrefForm& F = *PrefForm;
-  const double Start = Parse(F.StartFreqEdit, "Hz"), Stop = Parse(F.StopFreqEdit, "Hz");
-  if (Start > 0 && Start < Stop) {
-    Net->ScanStart = Start;
-    Net->ScanStop = Stop;
-  } else {
-    Dialogs().MessageBox("The scan needs a start frequency above 0 and below its stop frequency; it keeps " +
-                             FormatValue(4, "Hz", Net->ScanStart) + " to " + FormatValue(4, "Hz", Net->ScanStop),
-                         TMsgKind::Information, {TMsgButton::OK});
-  }
+  Workbench->EnterScanRange(Parse(F.StartFreqEdit, "Hz"), Parse(F.StopFreqEdit, "Hz"));
   Net->ScanSteps = StrToInt(F.StepsEdit->text().toStdString());
   MajorMark = Parse(F.MajorMarkEdit, "Hz");
   MinorMark = Parse(F.MinorMarkEdit, "Hz");
   UpDownInterval = Parse(F.UDEdit, "Hz");
-  const double Frequency = Parse(F.FreqEdit, "Hz"), Zn = Parse(F.ZnEdit, "ohm");
-  ShowFrequency(ProperFrequency(Frequency) ? Frequency : RefuseFrequency(Net->GetFrequency()), 4);
-  ShowZn(ProperZn(Zn) ? Zn : RefuseZn(Net->GetZn()), "");
+  Workbench->AcceptFrequency(Parse(F.FreqEdit, "Hz"), Net->GetFrequency());
+  ShowFrequency(4);
+  Workbench->AcceptZn(Parse(F.ZnEdit, "ohm"), Net->GetZn());
+  ShowZn("");
   Net->Q = Parse(F.QEdit, "");
   Normalized = F.Normalized->isChecked();
   FullScreen = F.FullScreen->isChecked();

@@ -5,7 +5,6 @@
 
 #include "files/DataIO.h"
 #include "files/TextFile.h"
-#include "network/ProperValues.h"
 #include "platform/PaintBox.h"
 #include "ui/HelpWindow.h"
 #include "ui/PrintDialog.h"
@@ -19,59 +18,41 @@ QString Text(const std::string& S) { return QString::fromStdString(S); }
 
 constexpr int ShownPositions = 5;
 
-std::string PositionList(const std::vector<int>& Positions) {
-  std::string List;
-  for (std::size_t i = 0; i < Positions.size(); ++i)
-    List += (i == 0 ? "" : i + 1 == Positions.size() ? " and " : ", ") + std::to_string(Positions[i]);
-  return List;
-}
-
 }  // namespace
 
 void TForm1::NieuwClick() {
   if (!AskToSaveChanges()) return;
-  NetworkFile.clear();
+  Workbench->FileName.clear();
   LoadPictureClick();
 }
 
-// The file is read once into a scratch network first, so that a file that fails midway leaves
-// nothing of itself behind: the user gets a fresh network and the reason.
+// A file that fails midway leaves nothing of itself behind: the user gets a fresh network and the
+// reason.
 void TForm1::OpenenClick() {
   if (!AskToSaveChanges()) return;
   const auto Name = Dialogs().OpenFileName(SnfFilter, SnfExtension);
   if (!Name) return;
-  const std::vector<std::string> Lines = ReadLines(*Name);
+  std::vector<std::string> Lines;
   try {
-    TNetWork Probe;
-    ReadSnfLines(Lines, Probe);
+    Lines = TWorkbench::NetworkLines(*Name);
   } catch (...) {
-    NetworkFile.clear();
+    Workbench->FileName.clear();
     LoadPictureClick();
     throw;
   }
   LoadPictureClick();
-  const double Frequency = Net->GetFrequency(), Zn = Net->GetZn();
-  ReadSnfLines(Lines, *Net);
-  CurrentFileName = NetworkFile = *Name;
-  ShowNetwork(Frequency, Zn);
-  MarkSaved();
+  Workbench->Open(*Name, Lines);
+  ShowNetwork();
 }
 
-// The diagram shows five positions. A file with fewer elements gets None elements up to five,
-// which change nothing; one with more keeps them all in the calculation and in a later save,
-// and the user is told that the diagram does not show them.
-void TForm1::ShowNetwork(double DefaultFrequency, double DefaultZn) {
-  if (Net->NrOfElements < ShownPositions) Net->SetNrOfElements(ShownPositions);
+void TForm1::ShowNetwork() {
   setWindowTitle(Text(Net->Title));
-  RefuseImproperValues(DefaultFrequency, DefaultZn);
-  ShowFrequency(Net->GetFrequency(), 4);
-  ShowZn(Net->GetZn(), "ohm");
+  ShowFrequency(4);
+  ShowZn("ohm");
   Edit0->ShowText(Text(FormatExact(3, "", Net->Elements[1].Value)));
   Edit_1->ShowText(Text(FormatExact(3, "", Net->Elements[0].Value)));
-  std::vector<int> Stubs;
   for (int p = 1; p <= ShownPositions; ++p) {
     const TElement& E = Net->Elements[p + 1];
-    if (E.ElementType == TElementType::Stub) Stubs.push_back(p);
     DrawTile(p);
     TypeLabels[p]->setText(Text(TypeName(E.ElementType)));
     ValueLabels[p]->setText(QStringLiteral("Value :"));
@@ -81,57 +62,32 @@ void TForm1::ShowNetwork(double DefaultFrequency, double DefaultZn) {
       LineButtons[p]->show();
     }
   }
-  if (Net->NrOfElements > ShownPositions)
-    Dialogs().MessageBox("This network has " + std::to_string(Net->NrOfElements) + " elements. The diagram shows "
-                             "positions 1 to 5; positions 6 to " + std::to_string(Net->NrOfElements) +
-                             " are not shown, but they are calculated, drawn on the chart and saved with the network.",
-                         TMsgKind::Information, {TMsgButton::OK});
-  if (!Stubs.empty())
-    Dialogs().MessageBox("Position" + std::string(Stubs.size() > 1 ? "s " : " ") + PositionList(Stubs) +
-                             (Stubs.size() > 1 ? " hold" : " holds") +
-                             " a Stub, which has no model of its own: it is calculated as a through connection.",
-                         TMsgKind::Information, {TMsgButton::OK});
   ButClick(B0);
 }
 
-// A frequency or Zn that the boxes would refuse is refused from a file too.
-void TForm1::RefuseImproperValues(double DefaultFrequency, double DefaultZn) {
-  if (!ProperFrequency(Net->GetFrequency())) Net->SetFrequency(RefuseFrequency(DefaultFrequency));
-  if (!ProperZn(Net->GetZn())) Net->SetZn(RefuseZn(DefaultZn));
-}
-
 void TForm1::BewarenClick() {
-  if (NetworkFile.empty())
+  if (Workbench->FileName.empty())
     BewarenAlsClick();
   else
-    WriteNetwork(NetworkFile);
+    WriteNetwork(Workbench->FileName);
 }
 
 void TForm1::BewarenAlsClick() {
   if (const auto Name = Dialogs().SaveFileName(SnfFilter, SnfExtension, CurrentFileName)) WriteNetwork(*Name);
 }
 
-// The file takes the name only once it is written; a failed write changes nothing.
 void TForm1::WriteNetwork(const std::string& Name) {
-  Net->Creator = "Zomar";
-  WriteLines(Name, SnfLines(*Net, CircuitName(Name)));
-  CurrentFileName = NetworkFile = Name;
-  Net->Title = "Network file: " + CircuitName(Name);
+  Workbench->Save(Name);
   setWindowTitle(Text(Net->Title));
-  MarkSaved();
 }
-
-void TForm1::MarkSaved() { SavedState = SnfLines(*Net, ""); }
-
-bool TForm1::Modified() const { return SnfLines(*Net, "") != SavedState; }
 
 // True when the caller may go on: nothing changed, the user saved, or chose not to.
 bool TForm1::AskToSaveChanges() {
-  if (!Modified()) return true;
-  const std::string Name = NetworkFile.empty() ? "Untitled" : CircuitName(NetworkFile);
-  switch (Dialogs().MessageBox("Save changes to " + Name + "?", TMsgKind::Confirmation,
-                               {TMsgButton::Yes, TMsgButton::No, TMsgButton::Cancel})) {
-    case TMsgButton::Yes: BewarenClick(); return !Modified();
+  if (!Workbench->Modified()) return true;
+  const std::string& File = Workbench->FileName;
+  switch (Dialogs().MessageBox("Save changes to " + (File.empty() ? "Untitled" : CircuitName(File)) + "?",
+                               TMsgKind::Confirmation, {TMsgButton::Yes, TMsgButton::No, TMsgButton::Cancel})) {
+    case TMsgButton::Yes: BewarenClick(); return !Workbench->Modified();
     case TMsgButton::No: return true;
     default: return false;
   }

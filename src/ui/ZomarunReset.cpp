@@ -20,8 +20,6 @@
 void TForm1::FormCreate() {
   DrawSchema(SchemaBitmap);
   SmithChart = std::make_unique<TSmithChart>(&SmithPbox->Canvas());
-  Net = std::make_unique<TNetWork>();
-  Net->SetNrOfElements(5);
   MaakPlot();
 }
 
@@ -69,15 +67,10 @@ void TForm1::LoadPictureClick() {
   ZinPar->setText(QStringLiteral(" Not yet calculated"));
   Edit_1->setText(QStringLiteral("0"));
   Edit0->setText(QStringLiteral("0"));
-  MajorMark = 1e6;
-  MinorMark = MajorMark / 5;
-  UpDownInterval = 1e7;
-  Normalized = true;
-  Net->Reset();
-  Net->SetNrOfElements(5);  // a fresh network has the five positions the diagram shows
-  ShowFrequency(Net->GetFrequency(), 4);
-  ShowZn(Net->GetZn(), "ohm");
-  const std::string SettingsNote = HaalIni();
+  const TSettingsRead Settings = Workbench->Reset();
+  ShowFrequency(4);
+  ShowZn("ohm");
+  if (Settings.Found) HaalIni();
   SWRedit->clear();
   setWindowTitle(QStringLiteral("ZOMAR"));
   ZinBox->update();
@@ -93,8 +86,8 @@ void TForm1::LoadPictureClick() {
   CalcE->setChecked(true);
   if (WasScan) Scan_CalcClick();
   ButClick(B0);
-  MarkSaved();
-  if (!SettingsNote.empty()) Dialogs().MessageBox(SettingsNote, TMsgKind::Warning, {TMsgButton::OK});
+  Workbench->MarkSaved();
+  if (!Settings.Note.empty()) Dialogs().MessageBox(Settings.Note, TMsgKind::Warning, {TMsgButton::OK});
 }
 
 void TForm1::AfsluitenClick() { close(); }
@@ -110,7 +103,7 @@ void TForm1::closeEvent(QCloseEvent* Event) {
 
 // A changed network asks whether to save it instead of whether to quit.
 bool TForm1::FormCloseQuery() {
-  if (Modified()) {
+  if (Workbench->Modified()) {
     if (!AskToSaveChanges()) return false;
   } else if (Dialogs().MessageBox("Do you really want to quit", TMsgKind::Information,
                                   {TMsgButton::Yes, TMsgButton::No}) != TMsgButton::Yes) {
@@ -124,5 +117,6 @@ void TForm1::CloseNetwork() {
   delete PlotPanel;
   PlotPanel = nullptr;
   SmithChart.reset();
-  Net.reset();
+  Net = nullptr;
+  Workbench.reset();
 }

@@ -61,7 +61,7 @@ protected:
 
   // File > New or Open throwing away what the test changed: "No" to the question whether to save it.
   void Discard(QAction* Command) {
-    if (Form->Modified()) Dialogs.MessageAnswers.push_front(TMsgButton::No);
+    if (Form->Workbench->Modified()) Dialogs.MessageAnswers.push_front(TMsgButton::No);
     Command->trigger();
   }
 

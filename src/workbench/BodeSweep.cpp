@@ -1,0 +1,107 @@
+#include "workbench/BodeSweep.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "network/Checked.h"
+#include "network/Transfer.h"
+#include "platform/Errors.h"
+
+using netcalc_detail::Ext;
+using netcalc_detail::Store;
+
+namespace {
+
+constexpr int MaxSweepSteps = 100000;
+
+std::string UnitTitle(double Unit) {
+  const char* Prefixes[] = {"", "k", "M", "G", "T", "P", "E"};
+  const int Index = static_cast<int>(std::lround(std::log10(Unit) / 3));
+  return "Frequency (" + std::string(Index < 7 ? Prefixes[Index] : "?") + "Hz)";
+}
+
+// A scan of no steps, or of a negative count, still takes one step; a huge count is capped. The
+// magnitude is taken in 64 bits: the most negative int has no 32-bit magnitude.
+int SweepSteps(int ScanSteps) {
+  return static_cast<int>(std::clamp<long long>(std::llabs(ScanSteps), 1, MaxSweepSteps));
+}
+
+struct TSkipped {
+  int Frequency = 0, Gain = 0, Fault = 0;
+  std::string Note() const {
+    std::string Text;
+    auto Add = [&Text](int N, const char* What) {
+      if (N) Text += (Text.empty() ? "; not plotted: " : ", ") + std::to_string(N) + What;
+    };
+    Add(Frequency, " at frequencies <= 0");
+    Add(Gain, " with no power reaching the load");
+    Add(Fault, " not computable");
+    return Text;
+  }
+};
+
+class TWorkingFrequency {
+public:
+  explicit TWorkingFrequency(TNetWork& Net) : Net(Net), Saved(Net.GetFrequency()) {}
+  ~TWorkingFrequency() { Net.SetFrequency(Saved); }
+  TWorkingFrequency(const TWorkingFrequency&) = delete;
+  TWorkingFrequency& operator=(const TWorkingFrequency&) = delete;
+
+private:
+  TNetWork& Net;
+  double Saved;
+};
+
+struct TYRange {
+  double Above, Min, Interval;
+};
+// Later rows that hold override earlier ones; below -40 dB the range stays -50 .. 0.
+constexpr TYRange YRanges[] = {{-40, -40, 5}, {-30, -30, 5}, {-20, -20, 2}, {-10, -10, 1}, {-5, -5, 1}, {-1, -1, 0.2}};
+
+}  // namespace
+
+double FrequencyUnit(double ScanStop) {
+  double Unit = 1;
+  while (ScanStop / Unit > 1000) Unit *= 1000;
+  return Unit;
+}
+
+TBodeSweep SweepBode(TNetWork& Net) {
+  const TWorkingFrequency Working(Net);
+  TBodeSweep Sweep;
+  Sweep.Unit = FrequencyUnit(Net.ScanStop);
+  Sweep.AxisTitle = UnitTitle(Sweep.Unit);
+  const int Steps = SweepSteps(Net.ScanSteps);
+  const Ext Step = std::fabs(Ext(Net.ScanStop) - Net.ScanStart) / Steps;
+  Net.SetFrequency(Net.ScanStart);
+  double MinDb = 0;
+  TSkipped Skipped;
+  for (int i = 0; i <= Steps && (i == 0 || Net.GetFrequency() < Net.ScanStop); ++i) {
+    Net.SetFrequency(Store(Net.GetFrequency() + Step));
+    double Ratio = 0;
+    try {
+      Net.Calculate();
+      Ratio = PowerTransfer(Net);
+    } catch (const EMathError&) {
+      ++Skipped.Fault;
+      continue;
+    }
+    if (Net.GetFrequency() <= 0) {
+      ++Skipped.Frequency;
+    } else if (!(Ratio > 0)) {
+      ++Skipped.Gain;
+    } else {
+      const double Db = 10 * std::log10(Ratio);
+      MinDb = std::min(MinDb, Db);
+      Sweep.Points.push_back({Net.GetFrequency(), Db});
+    }
+  }
+  Sweep.Note = Skipped.Note();
+  for (const TYRange& R : YRanges)
+    if (MinDb > R.Above) {
+      Sweep.YMin = R.Min;
+      Sweep.YMarksInterval = R.Interval;
+    }
+  return Sweep;
+}

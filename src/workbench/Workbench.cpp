@@ -1,0 +1,211 @@
+#include "workbench/Workbench.h"
+
+#include <cmath>
+
+#include "files/DataIO.h"
+#include "files/TextFile.h"
+#include "network/Checked.h"
+#include "network/ExactText.h"
+#include "network/ValueText.h"
+#include "platform/Dialogs.h"
+
+using netcalc_detail::Divide;
+using netcalc_detail::Ext;
+using netcalc_detail::Store;
+
+namespace {
+
+constexpr int ShownPositions = 5;
+constexpr double FallbackFrequency = 1e6;
+constexpr double FallbackZn = 50;
+constexpr TPreferences DefaultPreferences{1e6, 2e5, 1e7, true, false};
+
+void Inform(const std::string& Text) { Dialogs().MessageBox(Text, TMsgKind::Information, {TMsgButton::OK}); }
+
+std::string PositionList(const std::vector<int>& Positions) {
+  std::string List;
+  for (std::size_t i = 0; i < Positions.size(); ++i)
+    List += (i == 0 ? "" : i + 1 == Positions.size() ? " and " : ", ") + std::to_string(Positions[i]);
+  return List;
+}
+
+void ReportStubs(const TNetWork& Net) {
+  std::vector<int> Stubs;
+  for (int p = 1; p <= Net.NrOfElements; ++p)
+    if (Net.Elements[p + 1].ElementType == TElementType::Stub) Stubs.push_back(p);
+  if (Stubs.empty()) return;
+  const bool Many = Stubs.size() > 1;
+  Inform(std::string(Many ? "Positions " : "Position ") + PositionList(Stubs) + (Many ? " hold" : " holds") +
+         " a Stub, which has no model of its own: it is calculated as a through connection.");
+}
+
+void ReportHiddenPositions(const TNetWork& Net) {
+  if (Net.NrOfElements <= ShownPositions) return;
+  const std::string N = std::to_string(Net.NrOfElements);
+  Inform("This network has " + N + " elements. The diagram shows positions 1 to 5; positions 6 to " + N +
+         " are not shown, but they are calculated, drawn on the chart and saved with the network.");
+}
+
+}  // namespace
+
+// Marks the network unchanged as a scope ends, however it ends.
+class TWorkbench::TMarkSaved {
+public:
+  explicit TMarkSaved(TWorkbench& W) : W(W) {}
+  ~TMarkSaved() { W.MarkSaved(); }
+  TMarkSaved(const TMarkSaved&) = delete;
+  TMarkSaved& operator=(const TMarkSaved&) = delete;
+
+private:
+  TWorkbench& W;
+};
+
+bool ProperFrequency(double F) { return F >= 1e-15 && F < 1e12; }
+bool ProperZn(double Z) { return Z >= 1e-15 && Z < 1e12; }
+
+TWorkbench::TWorkbench() {
+  Net.SetNrOfElements(ShownPositions);
+  Prefs = DefaultPreferences;
+}
+
+TSettingsRead TWorkbench::Reset() {
+  Prefs = DefaultPreferences;
+  Net.Reset();
+  Net.SetNrOfElements(ShownPositions);  // a fresh network has the five positions the diagram shows
+  const TMarkSaved Unchanged(*this);
+  std::optional<std::vector<std::string>> Lines;
+  try {
+    Lines = ReadIniFile();
+  } catch (const EFileError& Error) {
+    return {false, std::string(Error.what()) + "\nThe settings keep their defaults."};
+  }
+  if (!Lines) return {};
+  const double Frequency = Net.GetFrequency(), Zn = Net.GetZn();
+  const std::vector<std::string> Unused = ApplyIniLines(*Lines, Net, Prefs);
+  AcceptFrequency(Net.GetFrequency(), Frequency);
+  AcceptZn(Net.GetZn(), Zn);
+  if (Unused.empty()) return {true, {}};
+  std::string Names;
+  for (const std::string& Name : Unused) Names += (Names.empty() ? "" : ", ") + Name;
+  return {true, std::string(IniFileName) + ": could not use " + Names + "; they keep their defaults."};
+}
+
+void TWorkbench::SaveSettings() const { SaveIni(Net, Prefs); }
+
+void TWorkbench::EnterFrequency(double F) {
+  AcceptFrequency(F, FallbackFrequency);
+  const double Working = Net.GetFrequency();
+  Prefs.UpDownInterval = StepFor(Working);
+  Prefs.MajorMark = 2 * Prefs.UpDownInterval;
+  Prefs.MinorMark = Prefs.UpDownInterval / 2;
+  Net.ScanStart = Store(0.8L * Working);
+  Net.ScanStop = Store(1.25L * Working);
+}
+
+bool TWorkbench::StepFrequency(bool Up) {
+  const Ext Step = Up ? Prefs.UpDownInterval : -Prefs.UpDownInterval;
+  const double F = Store(Net.GetFrequency() + Step);
+  if (!ProperFrequency(F)) {
+    Inform(ImproperFrequencyText);
+    return false;
+  }
+  Net.SetFrequency(F);
+  const double Start = Store(Net.ScanStart + Step), Stop = Store(Net.ScanStop + Step);
+  if (Start > 0 && Start < Stop) {
+    Net.ScanStart = Start;
+    Net.ScanStop = Stop;
+  }
+  return true;
+}
+
+void TWorkbench::EnterZn(double Z) { AcceptZn(Z, FallbackZn); }
+
+void TWorkbench::AcceptFrequency(double F, double Kept) {
+  if (!ProperFrequency(F)) {
+    Inform(ImproperFrequencyText);
+    F = Kept;
+  }
+  Net.SetFrequency(F);
+}
+
+void TWorkbench::AcceptZn(double Z, double Kept) {
+  if (!ProperZn(Z)) {
+    Inform(ImproperZnText);
+    Z = Kept;
+  }
+  Net.SetZn(Z);
+}
+
+void TWorkbench::EnterQ(double Q) { Net.Q = Q >= 1 && Q <= 500 ? Q : 0; }
+
+void TWorkbench::EnterScanRange(double Start, double Stop) {
+  if (Start > 0 && Start < Stop) {
+    Net.ScanStart = Start;
+    Net.ScanStop = Stop;
+    return;
+  }
+  Inform("The scan needs a start frequency above 0 and below its stop frequency; it keeps " +
+         FormatValue(4, "Hz", Net.ScanStart) + " to " + FormatValue(4, "Hz", Net.ScanStop));
+}
+
+// About 1 % of the frequency, rounded to one significant digit; 0.001 Hz when that is 0.
+double TWorkbench::StepFor(double F) {
+  Ext d = 1;
+  do d *= 10;
+  while (F / d >= 10);
+  const double Step = Store(std::nearbyint(F / d) * d / 100);
+  return Step == 0 ? 0.001 : Step;
+}
+
+TScanRange TWorkbench::ProposedScan(double F) {
+  return {static_cast<double>(0.9L * F), static_cast<double>(1.1L * F)};
+}
+
+double TWorkbench::DefaultValue(TElementType T) const {
+  const double Omega = Net.Omega(), Zn = Net.GetZn();
+  double Value = 0;
+  switch (T) {
+    case TElementType::Cs:
+    case TElementType::Cp: Value = Store(Divide(1, static_cast<long double>(Omega) * Zn)); break;
+    case TElementType::Ls:
+    case TElementType::Lp: Value = Store(Divide(Zn, Omega)); break;
+    case TElementType::Rs:
+    case TElementType::Rp: Value = Zn; break;
+    case TElementType::Line: Value = Store(Divide(4e7L, Net.GetFrequency())); break;
+    default: break;
+  }
+  return ShownValue(3, UnitName(T), Value);
+}
+
+TBodeSweep TWorkbench::BodeSweep() { return SweepBode(Net); }
+
+std::vector<std::string> TWorkbench::NetworkLines(const std::string& Name) {
+  std::vector<std::string> Lines = ReadLines(Name);
+  TNetWork Probe;
+  ReadSnfLines(Lines, Probe);
+  return Lines;
+}
+
+void TWorkbench::Open(const std::string& Name, const std::vector<std::string>& Lines) {
+  const double Frequency = Net.GetFrequency(), Zn = Net.GetZn();
+  ReadSnfLines(Lines, Net);
+  if (Net.NrOfElements < ShownPositions) Net.SetNrOfElements(ShownPositions);
+  FileName = CurrentFileName = Name;
+  AcceptFrequency(Net.GetFrequency(), Frequency);
+  AcceptZn(Net.GetZn(), Zn);
+  ReportHiddenPositions(Net);
+  ReportStubs(Net);
+  MarkSaved();
+}
+
+void TWorkbench::Save(const std::string& Name) {
+  Net.Creator = "Zomar";
+  WriteLines(Name, SnfLines(Net, CircuitName(Name)));
+  FileName = CurrentFileName = Name;
+  Net.Title = "Network file: " + CircuitName(Name);
+  MarkSaved();
+}
+
+bool TWorkbench::Modified() const { return SnfLines(Net, "") != SavedState; }
+
+void TWorkbench::MarkSaved() { SavedState = SnfLines(Net, ""); }

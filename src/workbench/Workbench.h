@@ -1,0 +1,81 @@
+#pragma once
+// One session of the workbench without its window: the network, the preferences of the settings
+// file, the network's file and whether the network changed since it was opened or saved, and
+// every rule of the workbench that is not drawing. Messages go through Dialogs(); errors are
+// raised as the errors of Errors.h.
+#include <string>
+#include <vector>
+
+#include "files/IniFile.h"
+#include "network/Network.h"
+#include "workbench/BodeSweep.h"
+
+// The frequencies and normalising impedances the workbench accepts: those its value texts, which
+// every calculation reads back, can show, from 0.001 p to below 1000 G.
+bool ProperFrequency(double F);
+bool ProperZn(double Z);
+inline constexpr const char* ImproperFrequencyText = "This is not a proper value for the frequentie";
+inline constexpr const char* ImproperZnText = "This is not a proper value for Z-norm";
+
+struct TSettingsRead {
+  bool Found = false;  // a settings file was there and read
+  std::string Note;    // what it could not give, as one message; empty when all went well
+};
+
+struct TScanRange {
+  double Start = 0, Stop = 0;
+};
+
+class TWorkbench {
+public:
+  TWorkbench();
+  TWorkbench(const TWorkbench&) = delete;
+  TWorkbench& operator=(const TWorkbench&) = delete;
+
+  TNetWork Net;
+  TPreferences Prefs;
+  std::string FileName;  // the file the network was opened from or saved to; empty for a new one
+
+  // A fresh network with five positions, the default preferences, then the settings file.
+  TSettingsRead Reset();
+  void SaveSettings() const;
+
+  // A typed frequency: a proper one sets the step of about 1 %, the marks and a scan range around
+  // it; an improper one is refused with its message and 1 MHz taken instead.
+  void EnterFrequency(double F);
+  // One step of the Up or Dwn button; false, with the message, when the frequency would leave the
+  // proper range. The scan range moves along while it stays above 0, else it stays as it was.
+  bool StepFrequency(bool Up);
+  // A typed Zn: an improper one is refused with its message and 50 ohm taken instead.
+  void EnterZn(double Z);
+  // Frequency and Zn from elsewhere (a file, the preferences): improper ones are refused with
+  // their messages and keep the values given.
+  void AcceptFrequency(double F, double Kept);
+  void AcceptZn(double Z, double Kept);
+  // A Q of 1 .. 500 for all inductors; anything else makes them lossless.
+  void EnterQ(double Q);
+  // The preferences' scan range, refused with a message unless it runs upwards from above 0.
+  void EnterScanRange(double Start, double Stop);
+
+  static double StepFor(double F);
+  static TScanRange ProposedScan(double F);
+  // A new element's value at the working frequency: a reactance or resistance of Zn, or a line of
+  // 0.4 wavelength in free space; shown rounded, so the rounded value is the one returned.
+  double DefaultValue(TElementType T) const;
+
+  TBodeSweep BodeSweep();
+
+  // The lines of a network file that reads whole; raises the error of a file that does not.
+  static std::vector<std::string> NetworkLines(const std::string& Name);
+  // Reads the lines NetworkLines gave into the network, which becomes the file's. Stubs and
+  // positions the diagram does not show are reported, improper values refused.
+  void Open(const std::string& Name, const std::vector<std::string>& Lines);
+  // Writes the network whole or not at all; the file becomes the network's own on success.
+  void Save(const std::string& Name);
+  bool Modified() const;
+  void MarkSaved();
+
+private:
+  class TMarkSaved;
+  std::vector<std::string> SavedState;  // the network as it was opened, saved or reset, as file lines
+};
