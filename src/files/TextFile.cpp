@@ -190,11 +190,28 @@ std::vector<std::string> ReadLines(const std::string& FileName) {
   return SplitLines(Text);
 }
 
-void WriteLines(const std::string& FileName, const std::vector<std::string>& Lines) {
+namespace {
+
+std::string CrLfText(const std::vector<std::string>& Lines) {
   std::string Text;
   for (const std::string& Line : Lines) Text.append(Line).append("\r\n");
-  if (Text.size() > MaxTextFileSize) throw EFileError(FileName, TooLarge("more than this program opens"));
+  return Text;
+}
+
+void WriteWhole(const std::string& FileName, const std::string& Text) {
   const fs::path Target = ResolvedTarget(FileName);
   const std::optional<struct stat> Old = WritableTarget(FileName, Target);
   TTemporary(FileName, Target).Replace(Text, Target, Old);
+}
+
+}  // namespace
+
+void WriteLines(const std::string& FileName, const std::vector<std::string>& Lines) {
+  const std::string Text = CrLfText(Lines);
+  if (Text.size() > MaxTextFileSize) throw EFileError(FileName, TooLarge("more than this program opens"));
+  WriteWhole(FileName, Text);
+}
+
+void WriteExport(const std::string& FileName, const std::vector<std::string>& Lines) {
+  WriteWhole(FileName, CrLfText(Lines));
 }

@@ -24,3 +24,7 @@ std::vector<std::string> ReadLines(const std::string& FileName);
 // that ReadLines would refuse as too large, and on any failure; the old file is then left as it
 // was and no temporary remains.
 void WriteLines(const std::string& FileName, const std::vector<std::string>& Lines);
+
+// WriteLines for the tables that other programs read (sweeps of millions of points): no limit
+// to the size.
+void WriteExport(const std::string& FileName, const std::vector<std::string>& Lines);

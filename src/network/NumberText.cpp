@@ -169,6 +169,13 @@ std::string FormatGeneral(double Value, int Precision) {
   return Text;
 }
 
+std::string ShortestText(double Value) {
+  if (std::isnan(Value)) return "nan";  // whatever its sign bit
+  std::array<char, 32> Buf{};
+  const auto R = std::to_chars(Buf.data(), Buf.data() + Buf.size(), Value);
+  return std::string(Buf.data(), R.ptr);
+}
+
 std::string FormatFixed(double Value, int Precision, int Digits) {
   if (!std::isfinite(Value)) return FormatGeneral(Value, Precision);
   const double Magnitude = std::fabs(Value);

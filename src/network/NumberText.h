@@ -16,6 +16,10 @@ std::string FormatGeneral(double Value, int Precision);
 // number format instead (1200 with 3 digits gives '1.2E3').
 std::string FormatFixed(double Value, int Precision, int Digits);
 
+// The shortest text that reads back as the same double ('0.1', '1e+20', '-2.5e-07'), for files
+// that other programs read; 'inf', '-inf' and 'nan' for the values that are no number.
+std::string ShortestText(double Value);
+
 // S without leading and trailing blanks and tabs.
 std::string TrimBlanks(const std::string& S);
 
