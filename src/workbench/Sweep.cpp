@@ -1,0 +1,34 @@
+#include "workbench/Sweep.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "network/Checked.h"
+#include "network/Transfer.h"
+#include "workbench/Reflection.h"
+
+using netcalc_detail::Ext;
+using netcalc_detail::Store;
+
+std::vector<double> SweepFrequencies(double From, double To, int Points, TSweepScale Scale) {
+  std::vector<double> F(static_cast<std::size_t>(std::max(Points, 0)));
+  const int Last = Points - 1;
+  const Ext Span = Ext(To) - From;
+  const Ext LogRatio = Scale == TSweepScale::Log ? std::log(Ext(To) / From) : 0;
+  for (int i = 0; i < Points; ++i) {
+    const Ext Fraction = Last > 0 ? Ext(i) / Last : 0;
+    F[i] = Scale == TSweepScale::Log ? Store(From * std::exp(Fraction * LogRatio)) : Store(From + Fraction * Span);
+  }
+  if (Points > 1) F.back() = To;  // not the last bit of a rounded exponential or product
+  return F;
+}
+
+TSweepPoint EvaluatePoint(TNetWork& Net) {
+  Net.Calculate();
+  const TComplex Zin = Net.Elements[Net.NrOfElements + 1].Z;
+  return {Net.GetFrequency(), Zin, Reflection(Zin, Net.GetZn()), PowerTransfer(Net)};
+}
+
+TSweepOf<TSweepPoint> SweepNetwork(TNetWork& Net, std::span<const double> Frequencies) {
+  return SweepEach<TSweepPoint>(Net, Frequencies, EvaluatePoint);
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The network evaluated over a list of frequencies, for the sweeps that are exported.
+#include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "network/Network.h"
+#include "platform/Errors.h"
+
+enum class TSweepScale { Linear, Log };
+
+// Points frequencies from From to To, both ends included and exact (one point gives From
+// alone), in equal steps or, on the log scale, in equal ratios (which needs 0 < From).
+std::vector<double> SweepFrequencies(double From, double To, int Points, TSweepScale Scale);
+
+// Gives the network its working frequency back when the sweep ends, however it ends.
+class TFrequencyScope {
+public:
+  explicit TFrequencyScope(TNetWork& Net) : Net(Net), Frequency(Net.GetFrequency()) {}
+  ~TFrequencyScope() { Net.SetFrequency(Frequency); }
+  TFrequencyScope(const TFrequencyScope&) = delete;
+  TFrequencyScope& operator=(const TFrequencyScope&) = delete;
+
+private:
+  TNetWork& Net;
+  double Frequency;
+};
+
+// The points where the evaluation ran; the others were left out because a floating-point fault
+// stopped it there.
+template <class TPoint>
+struct TSweepOf {
+  std::vector<TPoint> Points;
+  std::size_t LeftOut = 0;
+  double FirstFaultFrequency = 0;
+  std::string FirstFault;
+};
+
+template <class TPoint, class TEvaluate>
+TSweepOf<TPoint> SweepEach(TNetWork& Net, std::span<const double> Frequencies, TEvaluate Evaluate) {
+  const TFrequencyScope Keep(Net);
+  TSweepOf<TPoint> Sweep;
+  Sweep.Points.reserve(Frequencies.size());
+  for (double F : Frequencies) {
+    Net.SetFrequency(F);
+    try {
+      Sweep.Points.push_back(Evaluate(Net));
+    } catch (const EMathError& E) {
+      if (Sweep.LeftOut++ > 0) continue;
+      Sweep.FirstFaultFrequency = F;
+      Sweep.FirstFault = E.what();
+    }
+  }
+  return Sweep;
+}
+
+// The ladder with its load at one frequency: the input impedance, its reflection against Zn and
+// the power transfer of the Bode plot (a ratio, 1 for a lossless match).
+struct TSweepPoint {
+  double Frequency = 0;
+  TComplex Zin, Gamma;
+  double Transfer = 0;
+};
+
+// The point at the network's working frequency. Raises EMathError.
+TSweepPoint EvaluatePoint(TNetWork& Net);
+
+TSweepOf<TSweepPoint> SweepNetwork(TNetWork& Net, std::span<const double> Frequencies);
