@@ -20,6 +20,10 @@ TRect Corners(int X1, int Y1, int X2, int Y2) {
 void TPlotPanel::SetHold(bool Value) {
   FHold = Value;
   if (FHold) return;
+  if (FStale) {
+    Redraw();
+    return;
+  }
   CopyToPlotBMP();
   CopyToScreen();
 }
@@ -36,6 +40,7 @@ void TPlotPanel::AddPoint(TColor Color, int Layer, long double X, long double Y)
   auto& Points = FPoints[LayerOf(Layer)];
   if (Points.size() == 1) FPenUp = true;
   Points.push_back({X, Y, Color});
+  if (FStale) return;  // the pending redraw draws it with the rest
   DrawDataPoint(Color, Layer, X, Y);
   if (!FHold) CopyToScreen();
 }
@@ -88,7 +93,7 @@ void TPlotPanel::DrawBar(TCanvas& C, long double XV, long double YV) {
 
 void TPlotPanel::ReplayPoints() {
   const bool Held = FHold;
-  FHold = true;
+  FHold = true;  // the points go to PlotBMP in one copy afterwards
   for (int L = 0; L < PlotLayers; ++L) {
     if (FPoints[L].size() <= 1) continue;
     FPenUp = true;

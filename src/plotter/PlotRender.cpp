@@ -7,7 +7,13 @@
 #include "plotter/MarkText.h"
 #include "plotter/PlotTicks.h"
 
+// While held, a change only marks the picture stale: the hold's end draws it once.
 void TPlotPanel::Redraw() {
+  if (FHold) {
+    FStale = true;
+    return;
+  }
+  FStale = false;
   Axes.Width = width();
   Axes.Height = height();
   CalcMargins();
@@ -34,7 +40,7 @@ void TPlotPanel::Redraw() {
     ReplayPoints();
     CopyToPlotBMP();
   }
-  if (!FHold) CopyToScreen();
+  CopyToScreen();
 }
 
 void TPlotPanel::CalcMargins() {

@@ -158,6 +158,7 @@ private:
   std::array<long double, PlotLayers> FLastX{}, FLastY{};
   TBitmap FBuffer, FPlotBMP, FScreen;
   bool FHold = false;
+  bool FStale = false;  // a redraw was asked for while held; it runs once the hold ends
   std::string FTitle;
   std::array<TPlotMode, PlotLayers> FLayerMode;
   std::array<int, PlotLayers> FLayerWidth;
