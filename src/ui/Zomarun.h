@@ -172,6 +172,7 @@ private:
   void CloseNetwork();
 
   void DrawTile(int Position);
+  void ShowRow(int Position, const std::string& ValueText);
   void Commit(int Position);
   void BerekenElementen();
   void ReadWorkingTexts();

@@ -25,14 +25,6 @@ void SetCaptionColour(QPushButton* Button, const QColor& Colour) {
   Button->setPalette(P);
 }
 
-// The type cycle None, Cs, Cp, Ls, Lp, Rs, Rp, Line; a Stub from a file enters it and never returns.
-TElementType NextType(TElementType T, bool Forward) {
-  const int t = static_cast<int>(T);
-  constexpr int Line = static_cast<int>(TElementType::Line);
-  if (Forward) return t >= Line ? TElementType::None : static_cast<TElementType>(t + 1);
-  return t == 0 || t > Line ? TElementType::Line : static_cast<TElementType>(t - 1);
-}
-
 }  // namespace
 
 void TForm1::ZinBoxPaint() { ZinBox->Canvas().Draw(0, 0, SchemaBitmap); }
@@ -56,6 +48,16 @@ void TForm1::DrawTile(int Position) {
   }
 }
 
+// A diagram row as the element in its position is: tile, type, value, and the line button.
+void TForm1::ShowRow(int Position, const std::string& ValueText) {
+  const bool Line = Net->Elements[Position + 1].ElementType == TElementType::Line;
+  DrawTile(Position);
+  TypeLabels[Position]->setText(Text(TypeName(Net->Elements[Position + 1].ElementType)));
+  ValueLabels[Position]->setText(Line ? QStringLiteral("Length :") : QStringLiteral("Value :"));
+  LineButtons[Position]->setVisible(Line);
+  ValueEdits[Position]->ShowText(Text(ValueText));
+}
+
 void TForm1::MouseDown(TPaintBox* Sender, Qt::MouseButton Button) {
   VeranderElement(Sender, Button != Qt::RightButton);
   for (int i = 0; i <= 5; ++i)
@@ -65,23 +67,10 @@ void TForm1::MouseDown(TPaintBox* Sender, Qt::MouseButton Button) {
 void TForm1::VeranderElement(TPaintBox* Sender, bool Forward) {
   for (int p = 1; p <= 5; ++p) {
     if (Sender != DiagramBoxes[p]) continue;
-    TElement& E = Net->Elements[p + 1];
-    const TElementType New = NextType(E.ElementType, Forward);
-    E.SetElementType(New);
-    DrawTile(p);
-    TypeLabels[p]->setText(Text(TypeName(New)));
-    ValueEdits[p]->clear();
-    ValueLabels[p]->setText(QStringLiteral("Value :"));
-    LineButtons[p]->hide();
     Net->SetFrequency(ParseValue(FreqText->text().toStdString(), "Hz"));
-    const double Value = Workbench->DefaultValue(New);
-    E.SetValue(Value);
-    if (New == TElementType::Line) {
-      E.SetLineLength(Value);
-      ValueLabels[p]->setText(QStringLiteral("Length :"));
-      LineButtons[p]->show();
-    }
-    ValueEdits[p]->ShowText(Text(FormatValue(3, UnitName(New), E.Value)));
+    Workbench->CycleType(p, Forward);
+    const TElement& E = Net->Elements[p + 1];
+    ShowRow(p, FormatValue(3, UnitName(E.ElementType), E.Value));
     ZinSer->setText(QStringLiteral(" Not yet calculated"));
     ZinPar->setText(QStringLiteral(" Not yet calculated"));
   }

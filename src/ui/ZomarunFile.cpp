@@ -53,14 +53,7 @@ void TForm1::ShowNetwork() {
   Edit_1->ShowText(Text(FormatExact(3, "", Net->Elements[0].Value)));
   for (int p = 1; p <= ShownPositions; ++p) {
     const TElement& E = Net->Elements[p + 1];
-    DrawTile(p);
-    TypeLabels[p]->setText(Text(TypeName(E.ElementType)));
-    ValueLabels[p]->setText(QStringLiteral("Value :"));
-    ValueEdits[p]->ShowText(Text(FormatExact(3, UnitName(E.ElementType), E.Value)));
-    if (E.ElementType == TElementType::Line) {
-      ValueLabels[p]->setText(QStringLiteral("Length :"));
-      LineButtons[p]->show();
-    }
+    ShowRow(p, FormatExact(3, UnitName(E.ElementType), E.Value));
   }
   ButClick(B0);
 }

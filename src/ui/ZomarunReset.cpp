@@ -75,13 +75,7 @@ void TForm1::LoadPictureClick() {
   setWindowTitle(QStringLiteral("ZOMAR"));
   ZinBox->update();
   ZlBox->update();
-  for (int p = 1; p <= 5; ++p) {
-    DrawTile(p);
-    ValueEdits[p]->setText(QStringLiteral("0"));
-    TypeLabels[p]->setText(QString::fromStdString(TypeName(Net->Elements[p + 1].ElementType)));
-    ValueLabels[p]->setText(QStringLiteral("Value :"));
-    LineButtons[p]->hide();
-  }
+  for (int p = 1; p <= 5; ++p) ShowRow(p, "0");
   const bool WasScan = Scan->isChecked();
   CalcE->setChecked(true);
   if (WasScan) Scan_CalcClick();

@@ -177,6 +177,19 @@ double TWorkbench::DefaultValue(TElementType T) const {
   return ShownValue(3, UnitName(T), Value);
 }
 
+void TWorkbench::CycleType(int Position, bool Forward) {
+  TElement& E = Net.Elements[Position + 1];
+  const int t = static_cast<int>(E.ElementType);
+  constexpr int Line = static_cast<int>(TElementType::Line);
+  if (Forward)
+    E.SetElementType(t >= Line ? TElementType::None : static_cast<TElementType>(t + 1));
+  else
+    E.SetElementType(t == 0 || t > Line ? TElementType::Line : static_cast<TElementType>(t - 1));
+  const double Value = DefaultValue(E.ElementType);
+  E.SetValue(Value);
+  if (E.ElementType == TElementType::Line) E.SetLineLength(Value);
+}
+
 TBodeSweep TWorkbench::BodeSweep() { return SweepBode(Net); }
 
 std::vector<std::string> TWorkbench::NetworkLines(const std::string& Name) {

@@ -57,6 +57,10 @@ public:
   // The preferences' scan range, refused with a message unless it runs upwards from above 0.
   void EnterScanRange(double Start, double Stop);
 
+  // The type cycle None, Cs, Cp, Ls, Lp, Rs, Rp, Line (backwards too); a Stub from a file enters
+  // it and never returns. The element gets its type's default value.
+  void CycleType(int Position, bool Forward);
+
   static double StepFor(double F);
   static TScanRange ProposedScan(double F);
   // A new element's value at the working frequency: a reactance or resistance of Zn, or a line of

@@ -90,6 +90,28 @@ TEST_F(Workbench, NewElementsGetTheirRoundedDefaults) {
   EXPECT_EQ(TWorkbench::ProposedScan(100e6).Start, 90e6);
 }
 
+// The type cycle runs None .. Line both ways; a Stub leaves it for None or Line and never returns.
+TEST_F(Workbench, TypesCycleWithTheirDefaults) {
+  std::vector<TElementType> Seen;
+  for (int i = 0; i < 9; ++i) {
+    W.CycleType(2, true);
+    Seen.push_back(W.Net.Elements[3].ElementType);
+  }
+  EXPECT_EQ(Seen.front(), TElementType::Cs);
+  EXPECT_EQ(std::vector(Seen.begin() + 6, Seen.end()),
+            (std::vector{TElementType::Line, TElementType::None, TElementType::Cs}));
+  EXPECT_DOUBLE_EQ(W.Net.Elements[3].Value, 31.8e-12);
+  W.CycleType(2, false);
+  W.CycleType(2, false);
+  EXPECT_EQ(W.Net.Elements[3].ElementType, TElementType::Line);
+  EXPECT_DOUBLE_EQ(W.Net.Elements[3].LineLength, 0.4);
+  for (const auto& [Forward, Next] : {std::pair{true, TElementType::None}, {false, TElementType::Line}}) {
+    W.Net.Elements[3].SetElementType(TElementType::Stub);
+    W.CycleType(2, Forward);
+    EXPECT_EQ(W.Net.Elements[3].ElementType, Next);
+  }
+}
+
 // Every setting the file lacks or gets wrong keeps its default; an unreadable file is named.
 TEST_F(Workbench, ResetReadsTheSettingsFileSettingBySetting) {
   std::ofstream("zomar.ini") << ":Frequency\r\n145.525M\r\n:Zn\r\n-5\r\n:Steps\r\nabc\r\n";
