@@ -114,6 +114,12 @@ std::string CircuitName(const std::string& FileName) {
   return Name;
 }
 
+std::vector<std::string> ScanSettingLines(const TNetWork& Net) {
+  return {":Frequency (Hz)",       FileNumber(Net.Frequency), ":Start Frequency (Hz)", FileNumber(Net.ScanStart),
+          ":Stop Frequency (Hz)",  FileNumber(Net.ScanStop),  ":Steps",                std::to_string(Net.ScanSteps),
+          ":Q",                    FileNumber(Net.Q),         ":Zn",                   FileNumber(Net.Zn)};
+}
+
 std::vector<std::string> SnfLines(const TNetWork& Net, const std::string& Circuit) {
   // The reader clamps the count the same way, and the blocks must stay inside the slots.
   const int Count = std::clamp(Net.NrOfElements, 2, 30);
@@ -129,23 +135,10 @@ std::vector<std::string> SnfLines(const TNetWork& Net, const std::string& Circui
                              ":Creator",
                              OneLine(Net.Creator),
                              ":NrofElements",
-                             std::to_string(Count),
-                             ":Frequency (Hz)",
-                             FileNumber(Net.Frequency),
-                             ":Start Frequency (Hz)",
-                             FileNumber(Net.ScanStart),
-                             ":Stop Frequency (Hz)",
-                             FileNumber(Net.ScanStop),
-                             ":Steps",
-                             std::to_string(Net.ScanSteps),
-                             ":Q",
-                             FileNumber(Net.Q),
-                             ":Zn",
-                             FileNumber(Net.Zn),
-                             ":Rg",
-                             FileNumber(Net.Rg),
-                             "#",
-                             ":Element data"};
+                             std::to_string(Count)};
+  const std::vector<std::string> Scan = ScanSettingLines(Net);
+  L.insert(L.end(), Scan.begin(), Scan.end());
+  L.insert(L.end(), {":Rg", FileNumber(Net.Rg), "#", ":Element data"});
   for (int i = 0; i <= Count; ++i) {
     const TElement& E = Net.Elements[i + 1];
     L.push_back(":" + std::to_string(i));

@@ -51,6 +51,9 @@ double FileFloat(const std::string& S);
 // first ".sbp" removed.
 std::string CircuitName(const std::string& FileName);
 
+// The working frequency, the scan settings, Q and Zn as key and value lines, as both files write them.
+std::vector<std::string> ScanSettingLines(const TNetWork& Net);
+
 // The lines of the file for Net, with Circuit on the circuit-name line.
 std::vector<std::string> SnfLines(const TNetWork& Net, const std::string& Circuit);
 

@@ -25,31 +25,13 @@ bool Switch(const std::string& S) { return static_cast<std::uint8_t>(StrToInt(S)
 }  // namespace
 
 std::vector<std::string> IniLines(const TNetWork& Net, const TPreferences& Prefs) {
-  return {"#  Zomar INI-file",
-          "#  Please do not edit !",
-          "#",
-          ":Frequency (Hz)",
-          FileNumber(Net.Frequency),
-          ":Start Frequency (Hz)",
-          FileNumber(Net.ScanStart),
-          ":Stop Frequency (Hz)",
-          FileNumber(Net.ScanStop),
-          ":Steps",
-          std::to_string(Net.ScanSteps),
-          ":Q",
-          FileNumber(Net.Q),
-          ":Zn",
-          FileNumber(Net.Zn),
-          ":Major Mark",
-          FileNumber(Prefs.MajorMark),
-          ":Minor Mark",
-          FileNumber(Prefs.MinorMark),
-          ":UpDown Interval",
-          FileNumber(Prefs.UpDownInterval),
-          ":Normalized",
-          Prefs.Normalized ? "1" : "0",
-          ":FullScreen",
-          Prefs.FullScreen ? "1" : "0"};
+  std::vector<std::string> L{"#  Zomar INI-file", "#  Please do not edit !", "#"};
+  const std::vector<std::string> Scan = ScanSettingLines(Net);
+  L.insert(L.end(), Scan.begin(), Scan.end());
+  L.insert(L.end(), {":Major Mark", FileNumber(Prefs.MajorMark), ":Minor Mark", FileNumber(Prefs.MinorMark),
+                     ":UpDown Interval", FileNumber(Prefs.UpDownInterval), ":Normalized",
+                     Prefs.Normalized ? "1" : "0", ":FullScreen", Prefs.FullScreen ? "1" : "0"});
+  return L;
 }
 
 std::vector<std::string> ApplyIniLines(const std::vector<std::string>& List, TNetWork& Net, TPreferences& Prefs) {
