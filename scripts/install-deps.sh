@@ -7,6 +7,7 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev
   fonts-dejavu-core fonts-liberation
   clang libclang-rt-dev
 )
