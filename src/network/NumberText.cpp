@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 
+#include "network/Decimal.h"
 #include "platform/Errors.h"
 
 namespace {
@@ -37,50 +38,14 @@ long long DecimalMagnitude(std::string_view S) {
   return Exponent + Position;
 }
 
-// Digits of |Value| rounded to Precision significant digits, halves away from zero, and the
-// decimal exponent of the rounded value.
-struct TRounded {
-  std::string Digits;
-  int Exponent = 0;
-};
-
-TRounded RoundSignificant(double Magnitude, int Precision) {
-  // Exact ties are the only case where the correctly rounded conversion (halves to even) and
-  // halves away from zero differ; an exact tie shows as a 5 followed by nothing but zeros in the
-  // exact decimal expansion, which a double always has within 767 significant digits.
-  std::array<char, 800> Buf{};
-  auto Convert = [&](int Digits) {
-    const auto R = std::to_chars(Buf.data(), Buf.data() + Buf.size(), Magnitude, std::chars_format::scientific,
-                                 Digits - 1);
-    return std::string_view(Buf.data(), R.ptr - Buf.data());
-  };
-  const std::string OneMore(Convert(Precision + 1));
-  bool Tie = OneMore[Precision + 1] == '5';
-  if (Tie) {
-    const std::string_view Exact = Convert(767);
-    const std::size_t E = Exact.find('e');
-    // mantissa "d.ddd": significant digit k sits at index k + 1 for k >= 1
-    Tie = Exact.substr(Precision + 2, E - Precision - 2).find_first_not_of('0') == std::string_view::npos;
-  }
-  TRounded R;
-  const std::string_view Text = Tie ? std::string_view(OneMore) : Convert(Precision);
-  const std::size_t E = Text.find('e');
-  std::from_chars(Text.data() + E + 1 + (Text[E + 1] == '+'), Text.data() + Text.size(), R.Exponent);
-  for (char C : Text.substr(0, E))
-    if (C != '.') R.Digits += C;
-  if (Tie) {
-    R.Digits.pop_back();
-    int I = Precision - 1;
-    while (I >= 0 && R.Digits[I] == '9') R.Digits[I--] = '0';
-    if (I >= 0) {
-      ++R.Digits[I];
-    } else {
-      R.Digits.insert(R.Digits.begin(), '1');
-      R.Digits.pop_back();
-      ++R.Exponent;
-    }
-  }
-  return R;
+// |Value| rounded to exactly Precision significant digits, halves away from zero. Only a
+// possible tie needs the exact expansion: elsewhere the conversion's own rounding is the same.
+TDecimal RoundSignificant(double Magnitude, int Precision) {
+  if (DecimalDigits(Magnitude, Precision + 1).Digits[Precision] != '5') return DecimalDigits(Magnitude, Precision);
+  TDecimal Exact = DecimalDigits(Magnitude, 767);
+  RoundAt(Exact, Exact.Exponent - Precision + 1);
+  Exact.Digits.resize(Precision, '0');
+  return Exact;
 }
 
 }  // namespace
@@ -148,7 +113,7 @@ std::string FormatGeneral(double Value, int Precision) {
   if (std::isinf(Value)) return Value > 0 ? "INF" : "-INF";
   if (Value == 0) return "0";
   Precision = std::clamp(Precision, 1, 17);
-  const TRounded R = RoundSignificant(std::fabs(Value), Precision);
+  const TDecimal R = RoundSignificant(std::fabs(Value), Precision);
   std::string Digits = R.Digits;
   Digits.erase(Digits.find_last_not_of('0') + 1);
   std::string Text = Value < 0 ? "-" : "";
@@ -184,7 +149,7 @@ std::string FormatFixed(double Value, int Precision, int Digits) {
     const int Exponent = RoundSignificant(Magnitude, 17).Exponent;
     const int Significant = std::min(std::clamp(Precision, 1, 17), Exponent + 1 + Digits);
     if (Significant > 0) {
-      const TRounded R = RoundSignificant(Magnitude, Significant);
+      const TDecimal R = RoundSignificant(Magnitude, Significant);
       Decimals = R.Digits + std::string(std::max(0, R.Exponent + Digits + 1 - Significant), '0');
     } else if (Significant == 0 && RoundSignificant(Magnitude * 2, 17).Exponent > Exponent) {
       Decimals = "1";  // at least half a unit of the last decimal rounds up to it

@@ -1,53 +1,14 @@
 #include "plotter/MarkText.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
+
+#include "network/Decimal.h"
 
 namespace {
 
-// |V| as D0.D1D2... x 10^Exponent.
-struct TDecimal {
-  std::string Digits;
-  int Exponent = 0;
-};
-
 // The 18 significant digits an extended value carries; rounding happens on these, so a mark
 // computed as 0.125 + tiny error still reads as 0.13.
-TDecimal Decimal(long double Magnitude) {
-  std::array<char, 64> Buf{};
-  const auto R = std::to_chars(Buf.data(), Buf.data() + Buf.size(), Magnitude, std::chars_format::scientific, 17);
-  const std::string_view Text(Buf.data(), R.ptr - Buf.data());
-  const std::size_t E = Text.find('e');
-  TDecimal D;
-  for (char C : Text.substr(0, E))
-    if (C != '.') D.Digits += C;
-  const std::size_t ExpStart = E + 1 + (Text[E + 1] == '+');
-  std::from_chars(Text.data() + ExpStart, Text.data() + Text.size(), D.Exponent);
-  return D;
-}
-
-// Keeps the digits whose weight is at least 10^Lowest, halves away from zero. An empty digit
-// string is zero.
-void RoundAt(TDecimal& D, int Lowest) {
-  const int Keep = D.Exponent - Lowest + 1;
-  if (Keep < 0) {
-    D.Digits.clear();
-    return;
-  }
-  if (Keep >= static_cast<int>(D.Digits.size())) return;
-  const bool Up = D.Digits[Keep] >= '5';
-  D.Digits.resize(Keep);
-  if (!Up) return;
-  int I = Keep - 1;
-  while (I >= 0 && D.Digits[I] == '9') D.Digits[I--] = '0';
-  if (I >= 0) {
-    ++D.Digits[I];
-  } else {
-    D.Digits.insert(D.Digits.begin(), '1');
-    ++D.Exponent;
-  }
-}
+TDecimal Decimal(long double Magnitude) { return DecimalDigits(Magnitude, 18); }
 
 void DropTrailingZeros(TDecimal& D) {
   D.Digits.erase(D.Digits.find_last_not_of('0') + 1);
