@@ -1,5 +1,30 @@
 #include "network/Decimal.h"
 
+#include <array>
+#include <charconv>
+#include <string_view>
+
+namespace {
+
+template <class TFloat>
+TDecimal Digits(TFloat Magnitude, int Significant) {
+  std::array<char, 800> Buf;  // written before it is read: no need to clear it
+  const auto R =
+      std::to_chars(Buf.data(), Buf.data() + Buf.size(), Magnitude, std::chars_format::scientific, Significant - 1);
+  const std::string_view Text(Buf.data(), R.ptr - Buf.data());
+  const std::size_t E = Text.find('e');
+  TDecimal D{std::string(Text.substr(0, E)), 0};
+  if (D.Digits.size() > 1) D.Digits.erase(1, 1);  // the point
+  std::from_chars(Text.data() + E + 1 + (Text[E + 1] == '+'), Text.data() + Text.size(), D.Exponent);
+  return D;
+}
+
+}  // namespace
+
+TDecimal DecimalDigits(double Magnitude, int Significant) { return Digits(Magnitude, Significant); }
+
+TDecimal DecimalDigits(long double Magnitude, int Significant) { return Digits(Magnitude, Significant); }
+
 void RoundAt(TDecimal& D, int Lowest) {
   const int Keep = D.Exponent - Lowest + 1;
   if (Keep < 0) {
