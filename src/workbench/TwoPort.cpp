@@ -61,5 +61,6 @@ TSParameters TwoPort(TNetWork& Net) {
 }
 
 TSweepOf<TTwoPortPoint> SweepTwoPort(TNetWork& Net, std::span<const double> Frequencies) {
-  return SweepEach<TTwoPortPoint>(Net, Frequencies, [](TNetWork& N) { return TTwoPortPoint{N.GetFrequency(), TwoPort(N)}; });
+  return SweepEach<TTwoPortPoint>(Net, Frequencies,
+                                  [](TNetWork& N) { return TTwoPortPoint{N.GetFrequency(), TwoPort(N)}; });
 }
