@@ -2,6 +2,7 @@
 // labels and the SWR circle.
 #include <QAction>
 #include <QPushButton>
+#include <algorithm>
 
 #include "platform/PaintBox.h"
 #include "ui/ResultText.h"
@@ -39,8 +40,12 @@ void TForm1::SmithPboxMouseDown(int X, int Y) {
   Bereken();
 }
 
-// The clicked impedance becomes the load, as its texts read it back.
+// The clicked impedance becomes the load, as its texts read it back; the open circuit at the rim
+// becomes the largest load the texts can show.
 void TForm1::SetLoad(double Ro, double Xo) {
+  constexpr double Largest = 999e9;
+  Ro = std::clamp(Ro, -Largest, Largest);
+  Xo = std::clamp(Xo, -Largest, Largest);
   Edit0->ShowText(QString::fromStdString(FormatValue(3, "", Ro)));
   Edit_1->ShowText(QString::fromStdString(FormatValue(3, "", Xo)));
   const double R = ParseValue(Edit0->text().toStdString(), "ohm");

@@ -50,6 +50,10 @@ TEST_F(Chart, ClickWithTheLoadSelectedSetsTheLoadButNotOutsideTheRim) {
   ClickChart(Centre());
   EXPECT_EQ(Texts(Form->Edit0, Form->Edit_1, Form->SWRedit), (Strings{"50 ", "0 ", "1"}));
   EXPECT_TRUE(Form->Net->Elements[1].Value == 50 && Dialogs.Messages.empty());
+  Answer("1k", Form->ZnButton);  // the open circuit at the rim stays an open circuit the texts can show
+  ClickChart(Centre(1));
+  EXPECT_EQ(std::tuple(Text(Form->Edit0), Form->Net->Elements[1].Value, Dialogs.Messages.size()),
+            std::tuple("999 G", 999e9, 0u));
 }
 
 TEST_F(Chart, ClickSolvesTheSelectedElementOrRefusesANegativeValue) {
