@@ -18,9 +18,13 @@ void TSmithChart::Paint() {
 
 void TSmithChart::ZToPixel(const TComplex& Z, int& PX, int& PY, double Zn) const {
   const TComplex z = Normalised(Z, Zn);
-  const TGamma G = GammaOver(z.Re, z.Im, GammaDenominator(z.Re, z.Im));
-  PX = Round(Ext(Radius) * G.Re) + CenterX;
-  PY = CenterY - Round(Ext(Radius) * G.Im);
+  const QPoint P = GammaPixel(GammaOver(z.Re, z.Im, GammaDenominator(z.Re, z.Im)));
+  PX = P.x();
+  PY = P.y();
+}
+
+QPoint TSmithChart::GammaPixel(const TGamma& G) const {
+  return {CenterX + Round(Ext(Radius) * G.Re), CenterY - Round(Ext(Radius) * G.Im)};
 }
 
 bool TSmithChart::PixelToZ(int X, int Y, double& Rn, double& Xn, double& Rho, double& Angle) const {

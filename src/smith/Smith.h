@@ -6,6 +6,7 @@
 
 #include "network/NetCalc.h"
 #include "platform/Canvas.h"
+#include "smith/ChartMath.h"
 
 class TSmithChart {
 public:
@@ -38,6 +39,7 @@ public:
   void DrawChart(int AWidth, int AHeight, double AZn);
   void Paint();
   void ZToPixel(const TComplex& Z, int& PX, int& PY, double Zn) const;
+  QPoint GammaPixel(const smith_detail::TGamma& G) const;  // the pixel of a reflection coefficient
   // Normalised impedance, |reflection| and a plain arctangent angle of a pixel; false outside
   // the rim (the outputs are set all the same).
   bool PixelToZ(int X, int Y, double& Rn, double& Xn, double& Rho, double& Angle) const;

@@ -150,8 +150,7 @@ void TSmithChart::DrawRp(const TNetWork& Network, int p) {
   const auto Pixel = [this](const TComplex& z) {
     Ext D = GammaDenominator(z.Re, z.Im);
     if (std::fabs(D) < 1e-15L) D = 1e-15L;
-    const TGamma G = GammaOver(z.Re, z.Im, D);
-    return QPoint(CenterX + Round(Ext(Radius) * G.Re), CenterY - Round(Ext(Radius) * G.Im));
+    return GammaPixel(GammaOver(z.Re, z.Im, D));
   };
   const QPoint P1 = Pixel(zp), P2 = Pixel(zc);
   BitmapCanvas->MoveTo(P1.x(), P1.y());
@@ -170,8 +169,7 @@ QPoint TSmithChart::LinePixel(const TComplex& Z, double Zn) const {
   const TComplex z = Normalised(Z, Zn);
   Ext D = GammaDenominator(z.Re, z.Im);
   if (D == 0) D = 1e-14L;
-  const TGamma G = GammaOver(z.Re, z.Im, D);
-  return {Round(Ext(Radius) * G.Re) + CenterX, CenterY - Round(Ext(Radius) * G.Im)};
+  return GammaPixel(GammaOver(z.Re, z.Im, D));
 }
 
 // Piece by piece along the line, each piece terminated by the impedance reached so far. Without

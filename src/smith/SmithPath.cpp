@@ -64,9 +64,8 @@ void TSmithChart::CalcRho(const TComplex& Z) {
 }
 
 TSmithChart::TMarkerPixels TSmithChart::MarkerPixels(double R, double X) const {
-  const TGamma G = GammaOver(R, X, GammaDenominator(R, X));
-  const int DX = Round(Ext(Radius) * G.Re), DY = -Round(Ext(Radius) * G.Im);
-  return {CenterX + DX, CenterY + DY, CenterX - DX, CenterY - DY};
+  const QPoint P = GammaPixel(GammaOver(R, X, GammaDenominator(R, X)));
+  return {P.x(), P.y(), 2 * CenterX - P.x(), 2 * CenterY - P.y()};
 }
 
 void TSmithChart::DrawMarkers(const TMarkerPixels& M, bool Load) {
