@@ -26,19 +26,6 @@ void ExpectNear(double Actual, double Expected, double Tolerance) {
   else EXPECT_NEAR(Actual, Expected, Tolerance);
 }
 
-// A lossless line of VF 1 whose length is a quarter wave at 75 MHz.
-void QuarterWave(TNetWork& Net, double Z0, double R, double X) {
-  Net.SetNrOfElements(2);
-  Net.Elements[1].SetValue(R);
-  Net.Elements[0].SetValue(X);
-  TElement& L = Net.Elements[2];
-  L.SetElementType(Line);
-  L.SetZ0(Z0);
-  L.SetVelocityFactor(1);
-  L.SetAttenuation(0);
-  L.SetLineLength(1);
-}
-
 // Ladders of every kind of element; lossless ones have no resistor, no inductor loss and no line
 // loss.
 void RandomLadder(TNetWork& Net, std::mt19937& Random, bool Lossless) {
@@ -115,17 +102,6 @@ TEST(Reflection, GivesGammaVswrAndReturnLoss) {
   EXPECT_THROW(Reflection({-50, 0}, 50), EMathError);
 }
 
-// The hand calculation: a 100 ohm quarter wave turns 50 ohm into 200 ohm.
-TEST(SweepNetwork, QuarterWaveTransformerAsCalculatedByHand) {
-  TNetWork Net;
-  QuarterWave(Net, 100, 50, 0);
-  const TSweepPoint P = SweepNetwork(Net, std::vector{75e6}).Points.at(0);
-  EXPECT_NEAR(P.Zin.Re, 200, 1e-9);
-  EXPECT_NEAR(P.Zin.Im, 0, 1e-9);
-  EXPECT_NEAR(P.Gamma.Re, 0.6, 1e-12);
-  EXPECT_NEAR(P.Transfer, 1 - 0.36, 1e-12);
-}
-
 TEST(SweepNetwork, AgreesWithTheNetworkAndKeepsItsFrequency) {
   std::mt19937 Random(7);
   for (int Trial = 0; Trial < 50; ++Trial) {
@@ -157,21 +133,6 @@ TEST(SweepNetwork, LeavesOutThePointsAFaultStops) {
   EXPECT_EQ(Sweep.FirstFaultFrequency, 1e6);
   EXPECT_EQ(Sweep.FirstFault, "Floating point division by zero");
   EXPECT_EQ(Net.GetFrequency(), 1e8);
-}
-
-TEST(TwoPort, QuarterWaveLineAndAnEmptyLadder) {
-  TNetWork Net;
-  QuarterWave(Net, 100, 50, 0);
-  Net.SetFrequency(75e6);
-  const TSParameters S = TwoPort(Net);
-  for (const auto& [Actual, Expected] : {std::pair{S.S11, Cx(0.6)}, {S.S21, Cx(0, -0.8)}, {S.S12, Cx(0, -0.8)},
-                                          {S.S22, Cx(0.6)}})
-    EXPECT_LT(std::abs(Of(Actual) - Expected), 1e-12) << Of(Actual);
-  EXPECT_EQ(Net.Elements[1].Value, 50);
-  EXPECT_EQ(Net.Elements[0].Value, 0);
-  Net.Elements[2].SetElementType(None);
-  const TSParameters Through = TwoPort(Net);
-  EXPECT_LT(std::abs(Of(Through.S11)) + std::abs(Of(Through.S21) - 1.0), 1e-15);
 }
 
 // Reciprocal always, lossless without resistors, inductor loss and line loss, and terminated in
