@@ -32,7 +32,6 @@ public:
 
   // Bounds on the loops whose length comes from the user's numbers, so that every drawing ends.
   static constexpr int MaxLinePieces = 60000;  // pieces of one line's locus
-  static constexpr int MaxScanSteps = 100000;  // segments of the scan trace
   static constexpr int MaxMarkerDots = 10000;  // dots of one marker interval
 
   // The empty chart, sized AWidth x AHeight, with its labels in AZn ohms.

@@ -2,35 +2,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "network/ScanSteps.h"
 #include "smith/ChartMath.h"
 #include "smith/Smith.h"
 
 using namespace smith_detail;
 using netcalc_detail::Store;
-
-namespace {
-
-// Puts the network back at its working frequency however the sweep ends, a fault included.
-class TWorkingFrequency {
-public:
-  explicit TWorkingFrequency(TNetWork& Network) : Network(Network), Frequency(Network.GetFrequency()) {}
-  ~TWorkingFrequency() { Network.SetFrequency(Frequency); }
-  TWorkingFrequency(const TWorkingFrequency&) = delete;
-  TWorkingFrequency& operator=(const TWorkingFrequency&) = delete;
-  double Value() const { return Frequency; }
-
-private:
-  TNetWork& Network;
-  double Frequency;
-};
-
-// At least one step, so that a scan without steps still runs from start to stop; at most
-// MaxScanSteps, beyond which the trace is drawn in longer steps.
-double StepCount(int ScanSteps) {
-  return std::clamp(std::fabs(static_cast<double>(ScanSteps)), 1.0, static_cast<double>(TSmithChart::MaxScanSteps));
-}
-
-}  // namespace
 
 void TSmithChart::DrawDot(int X, int Y, TColor Color, int Size) {
   TCanvas& C = *BitmapCanvas;
@@ -52,7 +29,7 @@ QPoint TSmithChart::ScanPoint(TNetWork& Network, double F) {
 
 void TSmithChart::DrawScan(TNetWork& Network, double MajorMark, double MinorMark) {
   DrawChart(ChartWidth, ChartHeight, Network.GetZn());
-  const TWorkingFrequency WorkingFrequency(Network);
+  const TFrequencyScope WorkingFrequency(Network);
   DrawTrace(Network);
   DrawFrequencyMarks(Network, MinorMark, clBlue, 2, false);
   DrawFrequencyMarks(Network, MajorMark, clRed, 3, ShowLabels);
@@ -79,7 +56,7 @@ void TSmithChart::DrawScan(TNetWork& Network, double MajorMark, double MinorMark
 // One step more than the count allows for that; a step too small to move the frequency ends
 // there too.
 void TSmithChart::DrawTrace(TNetWork& Network) {
-  const double Steps = StepCount(Network.ScanSteps);
+  const double Steps = ScanStepCount(Network.ScanSteps);
   const double Step = Store(std::fabs((Ext(Network.ScanStop) - Network.ScanStart) / Steps));
   TCanvas& C = *BitmapCanvas;
   QPoint P = ScanPoint(Network, Network.ScanStart);

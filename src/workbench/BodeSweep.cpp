@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "network/Checked.h"
+#include "network/ScanSteps.h"
 #include "network/Transfer.h"
 #include "platform/Errors.h"
 
@@ -13,18 +13,10 @@ using netcalc_detail::Store;
 
 namespace {
 
-constexpr int MaxSweepSteps = 100000;
-
 std::string UnitTitle(double Unit) {
   const char* Prefixes[] = {"", "k", "M", "G", "T", "P", "E"};
   const int Index = static_cast<int>(std::lround(std::log10(Unit) / 3));
   return "Frequency (" + std::string(Index < 7 ? Prefixes[Index] : "?") + "Hz)";
-}
-
-// A scan of no steps, or of a negative count, still takes one step; a huge count is capped. The
-// magnitude is taken in 64 bits: the most negative int has no 32-bit magnitude.
-int SweepSteps(int ScanSteps) {
-  return static_cast<int>(std::clamp<long long>(std::llabs(ScanSteps), 1, MaxSweepSteps));
 }
 
 struct TSkipped {
@@ -39,18 +31,6 @@ struct TSkipped {
     Add(Fault, " not computable");
     return Text;
   }
-};
-
-class TWorkingFrequency {
-public:
-  explicit TWorkingFrequency(TNetWork& Net) : Net(Net), Saved(Net.GetFrequency()) {}
-  ~TWorkingFrequency() { Net.SetFrequency(Saved); }
-  TWorkingFrequency(const TWorkingFrequency&) = delete;
-  TWorkingFrequency& operator=(const TWorkingFrequency&) = delete;
-
-private:
-  TNetWork& Net;
-  double Saved;
 };
 
 struct TYRange {
@@ -68,11 +48,11 @@ double FrequencyUnit(double ScanStop) {
 }
 
 TBodeSweep SweepBode(TNetWork& Net) {
-  const TWorkingFrequency Working(Net);
+  const TFrequencyScope Working(Net);
   TBodeSweep Sweep;
   Sweep.Unit = FrequencyUnit(Net.ScanStop);
   Sweep.AxisTitle = UnitTitle(Sweep.Unit);
-  const int Steps = SweepSteps(Net.ScanSteps);
+  const int Steps = ScanStepCount(Net.ScanSteps);
   const Ext Step = std::fabs(Ext(Net.ScanStop) - Net.ScanStart) / Steps;
   Net.SetFrequency(Net.ScanStart);
   double MinDb = 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "network/Network.h"
+#include "network/ScanSteps.h"
 #include "platform/Errors.h"
 
 enum class TSweepScale { Linear, Log };
@@ -13,19 +14,6 @@ enum class TSweepScale { Linear, Log };
 // Points frequencies from From to To, both ends included and exact (one point gives From
 // alone), in equal steps or, on the log scale, in equal ratios (which needs 0 < From).
 std::vector<double> SweepFrequencies(double From, double To, int Points, TSweepScale Scale);
-
-// Gives the network its working frequency back when the sweep ends, however it ends.
-class TFrequencyScope {
-public:
-  explicit TFrequencyScope(TNetWork& Net) : Net(Net), Frequency(Net.GetFrequency()) {}
-  ~TFrequencyScope() { Net.SetFrequency(Frequency); }
-  TFrequencyScope(const TFrequencyScope&) = delete;
-  TFrequencyScope& operator=(const TFrequencyScope&) = delete;
-
-private:
-  TNetWork& Net;
-  double Frequency;
-};
 
 // The points where the evaluation ran; the others were left out because a floating-point fault
 // stopped it there.
