@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
+  libhwy-dev
+  ngspice
   fonts-dejavu-core fonts-liberation
   clang libclang-rt-dev
 )
