@@ -34,3 +34,8 @@ void TPaintBox::mouseReleaseEvent(QMouseEvent* Event) {
   const QPoint P = Event->position().toPoint();
   emit MouseUp(Event->button(), Event->modifiers(), P.x(), P.y());
 }
+
+void TPaintBox::wheelEvent(QWheelEvent* Event) {
+  const QPoint P = Event->position().toPoint();
+  if (const int N = Notches.Add(*Event)) emit Wheel(N, Event->modifiers(), P.x(), P.y());
+}

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "platform/Canvas.h"
+#include "platform/Wheel.h"
 
 class TPaintBox : public QWidget {
   Q_OBJECT
@@ -18,6 +19,7 @@ signals:
   void MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
   void MouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
   void MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void Wheel(int Notches, Qt::KeyboardModifiers Shift, int X, int Y);  // away from the user is positive
 
 protected:
   void paintEvent(QPaintEvent* Event) override;
@@ -25,8 +27,10 @@ protected:
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
+  void wheelEvent(QWheelEvent* Event) override;
 
 private:
   TBitmap Picture;
+  TWheelNotches Notches;
   bool Painting = false;
 };

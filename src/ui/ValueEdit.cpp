@@ -17,3 +17,7 @@ void TValueEdit::keyPressEvent(QKeyEvent* Event) {
   emit KeyDown(Event->key(), Event->modifiers());
   QLineEdit::keyPressEvent(Event);
 }
+
+void TValueEdit::wheelEvent(QWheelEvent* Event) {
+  if (const int N = Notches.Add(*Event)) emit Wheel(N, Event->modifiers());
+}

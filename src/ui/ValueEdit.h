@@ -3,6 +3,8 @@
 // selection stands) and every key press (before the edit handles it; the key is passed on).
 #include <QLineEdit>
 
+#include "platform/Wheel.h"
+
 class TValueEdit : public QLineEdit {
   Q_OBJECT
 public:
@@ -14,8 +16,13 @@ public:
 signals:
   void Clicked();
   void KeyDown(int Key, Qt::KeyboardModifiers Shift);
+  void Wheel(int Notches, Qt::KeyboardModifiers Shift);  // away from the user is positive
 
 protected:
   void mouseReleaseEvent(QMouseEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
+  void wheelEvent(QWheelEvent* Event) override;
+
+private:
+  TWheelNotches Notches;
 };

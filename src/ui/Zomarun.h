@@ -63,9 +63,11 @@ public:
   QPushButton *Up = nullptr, *Dwn = nullptr;
   QLabel* MarkerLabel = nullptr;
   QTimer* UDTimer = nullptr;
+  QTimer* TuneTimer = nullptr;  // a pause in tuning ends the gesture
   std::unique_ptr<TPrintDialog> PrintDialog1;
 
-  QMenu *Bestand1 = nullptr, *Options1 = nullptr, *ZoomMenu = nullptr, *Help = nullptr;
+  QMenu *Bestand1 = nullptr, *EditMenu = nullptr, *Options1 = nullptr, *ZoomMenu = nullptr, *Help = nullptr;
+  QAction *UndoItem = nullptr, *RedoItem = nullptr;
   QAction *Nieuw = nullptr, *Openen = nullptr, *Bewaren = nullptr, *BewarenAls = nullptr, *PrintIt = nullptr,
           *Afsluiten = nullptr;
   QAction *SmithchartLabels = nullptr, *PrefMenu = nullptr, *QFactor = nullptr, *Bodeplot = nullptr;
@@ -113,6 +115,10 @@ public:
   void SEditClick(TValueEdit* Sender);
   void FormKeyDown(TValueEdit* Sender, int Key, Qt::KeyboardModifiers Shift);
   void Scan_CalcClick();
+  void TuneValue(int Position, int Notches, Qt::KeyboardModifiers Shift);
+  void TuneTimerTimer();
+  void UndoClick();
+  void RedoClick();
 
   void Bereken();  // the one recalculation path
 
@@ -191,6 +197,9 @@ private:
   void SetPlotBounds(double Low, double High);
 
   void ShowNetwork();
+  void ShowNetworkValues();
+  void ShowUndone();
+  void ShowHistory();
   void WriteNetwork(const std::string& Name);
   bool AskToSaveChanges();
 

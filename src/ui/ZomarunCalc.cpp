@@ -20,6 +20,8 @@ double Parse(const QLineEdit* Edit, const char* Unit) { return ParseValue(Edit->
 void TForm1::Bereken() {
   SmithChart->Normalized = Normalized;
   ReadWorkingTexts();
+  Workbench->Record();
+  ShowHistory();
   if (Bodeplot->isChecked()) UpdatePlot();
   try {
     Net->Calculate();

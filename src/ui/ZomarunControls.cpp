@@ -69,6 +69,9 @@ TForm1::TForm1() {
   CreateResultRows();
   CreateFrequencyRows();
   UDTimer = new QTimer(this);
+  TuneTimer = new QTimer(this);
+  TuneTimer->setSingleShot(true);
+  TuneTimer->setInterval(500);
   TLineForm = new TTLineForm(this);
   PrefForm = new TPrefForm(this);
   AboutBox = new TAboutBox(this);
@@ -93,6 +96,11 @@ void TForm1::CreateMenus() {
   PrintIt = Item(Bestand1, "Print...");
   Bestand1->addSeparator();
   Afsluiten = Item(Bestand1, "&Exit");
+  EditMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+  UndoItem = Item(EditMenu, "&Undo");
+  UndoItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  RedoItem = Item(EditMenu, "&Redo");
+  RedoItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   Options1 = menuBar()->addMenu(QStringLiteral("Options"));
   SmithchartLabels = Item(Options1, "Show Smithchart Labels", true);
   PrefMenu = Item(Options1, "Preferences");

@@ -125,6 +125,8 @@ void TForm1::FormKeyDown(TValueEdit*, int Key, Qt::KeyboardModifiers Shift) {
     VeranderElement(DiagramBoxes[s], Key == Qt::Key_Down);
     Commit(s);
     ButClick(ElementButtons[s]);
+  } else if (Shift.testFlag(Qt::AltModifier) && (Key == Qt::Key_Up || Key == Qt::Key_Down) && s > 0) {
+    TuneValue(s, Key == Qt::Key_Up ? 1 : -1, Shift);
   } else if (Key == Qt::Key_Return || Key == Qt::Key_Enter) {
     for (int p = 1; p <= 5; ++p) Commit(p);
     Bereken();

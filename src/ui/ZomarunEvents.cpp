@@ -59,6 +59,15 @@ void TForm1::Connect() {
     connect(B, &QPushButton::released, this, [this, B] { Guarded([&] { UpMouseUp(B); }); });
   }
   connect(UDTimer, &QTimer::timeout, this, [this] { Guarded([this] { UDTimerTimer(); }); });
+  connect(TuneTimer, &QTimer::timeout, this, [this] { Guarded([this] { TuneTimerTimer(); }); });
+  connect(UndoItem, &QAction::triggered, this, [this] { Guarded([this] { UndoClick(); }); });
+  connect(RedoItem, &QAction::triggered, this, [this] { Guarded([this] { RedoClick(); }); });
+  for (int p = 1; p <= 5; ++p) {
+    const auto Tune = [this, p](int N, Qt::KeyboardModifiers Shift) { Guarded([&] { TuneValue(p, N, Shift); }); };
+    connect(ValueEdits[p], &TValueEdit::Wheel, this, Tune);
+    connect(DiagramBoxes[p], &TPaintBox::Wheel, this,
+            [Tune](int N, Qt::KeyboardModifiers Shift, int, int) { Tune(N, Shift); });
+  }
   for (int p = 1; p <= 5; ++p) {
     QPushButton* B = LineButtons[p];
     connect(B, &QPushButton::clicked, this, [this, B] { Guarded([&] { TB1Click(B); }); });

@@ -47,6 +47,12 @@ void TForm1::OpenenClick() {
 
 void TForm1::ShowNetwork() {
   setWindowTitle(Text(Net->Title));
+  ShowNetworkValues();
+  ButClick(B0);
+}
+
+// Every text and diagram row from the network, which the next calculation reads back.
+void TForm1::ShowNetworkValues() {
   ShowFrequency(4);
   ShowZn("ohm");
   Edit0->ShowText(Text(FormatExact(3, "", Net->Elements[1].Value)));
@@ -55,7 +61,6 @@ void TForm1::ShowNetwork() {
     const TElement& E = Net->Elements[p + 1];
     ShowRow(p, FormatExact(3, UnitName(E.ElementType), E.Value));
   }
-  ButClick(B0);
 }
 
 void TForm1::BewarenClick() {

@@ -39,6 +39,12 @@ void ReportStubs(const TNetWork& Net) {
          " a Stub, which has no model of its own: it is calculated as a through connection.");
 }
 
+// One step up or down; at three digits 1 % always changes the value that shows.
+double TunedValue(double Value, bool Up, TTuneStep Step) {
+  const double Factor = Step == TTuneStep::Fine ? 1.01 : 1.1;
+  return ShownValue(3, "", Up ? Value * Factor : Value / Factor);
+}
+
 void ReportHiddenPositions(const TNetWork& Net) {
   if (Net.NrOfElements <= ShownPositions) return;
   const std::string N = std::to_string(Net.NrOfElements);
@@ -52,7 +58,10 @@ void ReportHiddenPositions(const TNetWork& Net) {
 class TWorkbench::TMarkSaved {
 public:
   explicit TMarkSaved(TWorkbench& W) : W(W) {}
-  ~TMarkSaved() { W.MarkSaved(); }
+  ~TMarkSaved() {
+    W.MarkSaved();
+    W.History.Start(Capture(W.Net, W.Prefs));
+  }
   TMarkSaved(const TMarkSaved&) = delete;
   TMarkSaved& operator=(const TMarkSaved&) = delete;
 
@@ -190,6 +199,35 @@ void TWorkbench::CycleType(int Position, bool Forward) {
   if (E.ElementType == TElementType::Line) E.SetLineLength(Value);
 }
 
+void TWorkbench::Tune(int Position, int Steps, TTuneStep Step) {
+  TElement& E = Net.Elements[Position + 1];
+  const bool Line = E.ElementType == TElementType::Line;
+  const double From = Line ? E.LineLength : E.Value;
+  double Value = From;
+  for (int i = 0; i < std::abs(Steps); ++i) Value = TunedValue(Value, Steps > 0, Step);
+  Value = ShownValue(3, UnitName(E.ElementType), Value);
+  E.SetValue(Value);
+  if (Line) E.SetLineLength(Value);
+}
+
+void TWorkbench::Record() { History.Record(Capture(Net, Prefs), Gesture); }
+
+void TWorkbench::BeginGesture() { Gesture = ++LastGesture; }
+
+void TWorkbench::EndGesture() { Gesture = 0; }
+
+bool TWorkbench::Undo() {
+  const TNetworkState* State = History.Undo();
+  if (State) Restore(*State, Net, Prefs);
+  return State;
+}
+
+bool TWorkbench::Redo() {
+  const TNetworkState* State = History.Redo();
+  if (State) Restore(*State, Net, Prefs);
+  return State;
+}
+
 TBodeSweep TWorkbench::BodeSweep() { return SweepBode(Net); }
 
 std::vector<std::string> TWorkbench::NetworkLines(const std::string& Name) {
@@ -209,6 +247,7 @@ void TWorkbench::Open(const std::string& Name, const std::vector<std::string>& L
   ReportHiddenPositions(Net);
   ReportStubs(Net);
   MarkSaved();
+  History.Start(Capture(Net, Prefs));
 }
 
 void TWorkbench::Save(const std::string& Name) {

@@ -9,6 +9,7 @@
 #include "files/IniFile.h"
 #include "network/Network.h"
 #include "workbench/BodeSweep.h"
+#include "workbench/History.h"
 
 // The frequencies and normalising impedances the workbench accepts: those its value texts, which
 // every calculation reads back, can show, from 0.001 p to below 1000 G.
@@ -21,6 +22,9 @@ struct TSettingsRead {
   bool Found = false;  // a settings file was there and read
   std::string Note;    // what it could not give, as one message; empty when all went well
 };
+
+// How far one tuning step moves a value: about 1 % or 10 %.
+enum class TTuneStep { Fine, Coarse };
 
 struct TScanRange {
   double Start = 0, Stop = 0;
@@ -67,7 +71,22 @@ public:
   // 0.4 wavelength in free space; shown rounded, so the rounded value is the one returned.
   double DefaultValue(TElementType T) const;
 
+  // Moves the value (a line's length) of the element at Position by Steps steps, up or down, held
+  // as its three-digit text shows it; a value of 0 stays.
+  void Tune(int Position, int Steps, TTuneStep Step);
+
   TBodeSweep BodeSweep();
+
+  // Undo and redo of every change to the network and its scan. Record takes the network as it
+  // is now as the next step, unless nothing changed; the changes of one gesture (a wheel turn)
+  // make one step. Opening a file or a reset starts a new history.
+  void Record();
+  void BeginGesture();
+  void EndGesture();
+  bool Undo();
+  bool Redo();
+  bool CanUndo() const { return History.CanUndo(); }
+  bool CanRedo() const { return History.CanRedo(); }
 
   // The lines of a network file that reads whole; raises the error of a file that does not.
   static std::vector<std::string> NetworkLines(const std::string& Name);
@@ -81,5 +100,7 @@ public:
 
 private:
   class TMarkSaved;
-  std::vector<std::string> SavedState;  // the network as it was opened, saved or reset, as file lines
+  std::vector<std::string> SavedState;
+  THistory History;
+  int Gesture = 0, LastGesture = 0;  // the network as it was opened, saved or reset, as file lines
 };
