@@ -60,6 +60,20 @@ void BM_UpStepInScanMode(benchmark::State& State) {
 }
 BENCHMARK(BM_UpStepInScanMode)->Unit(benchmark::kMillisecond);
 
+// One wheel notch on an element with the Bode plot shown: the value, the chart, the results and
+// the plot of 100 steps.
+void BM_TuneStep(benchmark::State& State) {
+  auto Form = FiveElementWindow();
+  Form->Bodeplot->setChecked(true);
+  Form->Bereken();
+  int Direction = 1;
+  for (auto _ : State) {
+    Form->TuneValue(2, Direction, {});
+    Direction = -Direction;
+  }
+}
+BENCHMARK(BM_TuneStep)->Unit(benchmark::kMillisecond);
+
 void BM_UpdatePlot(benchmark::State& State) {
   auto Form = FiveElementWindow();
   Form->Bereken();
