@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -33,8 +34,8 @@ std::string Reason(int Error) {
   return std::generic_category().message(Error ? Error : EIO);
 }
 
-std::string TooLarge(const char* Why) {
-  return "larger than " + std::to_string(MaxTextFileSize) + " bytes, " + Why;
+std::string TooLarge(std::size_t MaxSize, const char* Why) {
+  return "larger than " + std::to_string(MaxSize) + " bytes, " + Why;
 }
 
 // Saving through a symbolic link writes the file it points to, creating it when the link
@@ -167,7 +168,7 @@ std::vector<std::string> SplitLines(std::string_view Text) {
   return Lines;
 }
 
-std::vector<std::string> ReadLines(const std::string& FileName) {
+std::string ReadText(const std::string& FileName, std::size_t MaxSize, const char* Why) {
   std::error_code Ec;
   const fs::file_status Status = fs::status(FileName, Ec);
   if (Ec) throw EFileError(FileName, Ec.message());
@@ -178,16 +179,21 @@ std::vector<std::string> ReadLines(const std::string& FileName) {
   errno = 0;
   const TFilePtr F(std::fopen(FileName.c_str(), "rb"));
   if (!F) throw EFileError(FileName, Reason(errno));
-  std::string Text;
-  char Buffer[1 << 16];
-  std::size_t Count;
-  while ((Count = std::fread(Buffer, 1, sizeof Buffer, F.get())) > 0) {
-    if (Text.size() + Count > MaxTextFileSize)
-      throw EFileError(FileName, TooLarge("not a file of this program"));
-    Text.append(Buffer, Count);
+  // One read of the size the file has now; a byte more shows a file that grew since.
+  const std::uintmax_t Expected = fs::file_size(FileName, Ec);
+  std::string Text(Ec ? 0 : std::min<std::uintmax_t>(Expected, MaxSize) + 1, '\0');
+  std::size_t Size = 0;
+  while ((Size += std::fread(Text.data() + Size, 1, Text.size() - Size, F.get())) == Text.size()) {
+    if (Size > MaxSize) throw EFileError(FileName, TooLarge(MaxSize, Why));
+    Text.resize(std::min(2 * Text.size() + 1, MaxSize + 1));
   }
   if (std::ferror(F.get())) throw EFileError(FileName, Reason(errno));
-  return SplitLines(Text);
+  Text.resize(Size);
+  return Text;
+}
+
+std::vector<std::string> ReadLines(const std::string& FileName) {
+  return SplitLines(ReadText(FileName, MaxTextFileSize, "not a file of this program"));
 }
 
 namespace {
@@ -208,7 +214,8 @@ void WriteWhole(const std::string& FileName, const std::string& Text) {
 
 void WriteLines(const std::string& FileName, const std::vector<std::string>& Lines) {
   const std::string Text = CrLfText(Lines);
-  if (Text.size() > MaxTextFileSize) throw EFileError(FileName, TooLarge("more than this program opens"));
+  if (Text.size() > MaxTextFileSize)
+    throw EFileError(FileName, TooLarge(MaxTextFileSize, "more than this program opens"));
   WriteWhole(FileName, Text);
 }
 

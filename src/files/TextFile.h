@@ -14,6 +14,10 @@ inline constexpr std::size_t MaxTextFileSize = std::size_t(1) << 20;
 // through unchanged.
 std::vector<std::string> SplitLines(std::string_view Text);
 
+// The bytes of a regular file of at most MaxSize bytes; Why ends the message that refuses a
+// larger one. Raises EFileError.
+std::string ReadText(const std::string& FileName, std::size_t MaxSize, const char* Why);
+
 // Reads a regular file of at most MaxTextFileSize bytes and splits it. Raises EFileError.
 std::vector<std::string> ReadLines(const std::string& FileName);
 
