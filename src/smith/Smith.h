@@ -3,8 +3,10 @@
 // trace into its own off-screen bitmap, maps between impedances and pixels, solves an element
 // from a chart point, and copies the finished picture to the screen canvas it was given.
 #include <array>
+#include <span>
 
 #include "network/NetCalc.h"
+#include "network/SweepEngine.h"
 #include "platform/Canvas.h"
 #include "smith/ChartMath.h"
 
@@ -92,6 +94,7 @@ private:
   bool SearchLineLength(TNetWork& Network, int p, const TComplex& Zt);
 
   QPoint ScanPoint(TNetWork& Network, double F);
+  QPoint ScanPixel(TNetWork& Network, std::span<const double> F, const TLadderResult& Zin, std::size_t i);
   void DrawTrace(TNetWork& Network);
   void DrawFrequencyMarks(TNetWork& Network, double Interval, TColor Color, int Size, bool Labelled);
 };

@@ -1,6 +1,7 @@
 // The frequency-scan trace of the input impedance with its frequency markers.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "network/ScanSteps.h"
 #include "smith/ChartMath.h"
@@ -52,42 +53,70 @@ void TSmithChart::DrawScan(TNetWork& Network, double MajorMark, double MinorMark
   Paint();
 }
 
+namespace {
+
 // The frequency grows by repeated addition, so the last point lies at or just past the stop.
 // One step more than the count allows for that; a step too small to move the frequency ends
 // there too.
-void TSmithChart::DrawTrace(TNetWork& Network) {
+std::vector<double> TraceFrequencies(const TNetWork& Network) {
   const double Steps = ScanStepCount(Network.ScanSteps);
   const double Step = Store(std::fabs((Ext(Network.ScanStop) - Network.ScanStart) / Steps));
+  std::vector<double> F{Network.ScanStart};
+  for (double Segments = 1;; ++Segments) {
+    F.push_back(F.back() + Step);
+    if (F.back() >= Network.ScanStop || Segments > Steps) return F;
+  }
+}
+
+// The whole multiples of Interval from just above the start to the first at or beyond the stop
+// less one interval. Without a positive interval there are none.
+std::vector<double> MarkFrequencies(const TNetWork& Network, double Interval, int MaxDots) {
+  if (!(Interval > 0) || !std::isfinite(Interval)) return {};
+  std::vector<double> F{Store(std::floor((Ext(Network.ScanStart) + Interval) / Interval) * Interval)};
+  while (Network.ScanStop - Interval > F.back() && static_cast<int>(F.size()) < MaxDots)
+    F.push_back(F.back() + Interval);
+  return F;
+}
+
+}  // namespace
+
+// The engine's input impedance where it has one; elsewhere the reference's, which raises the
+// fault there is, with the points before it already drawn.
+QPoint TSmithChart::ScanPixel(TNetWork& Network, std::span<const double> F, const TLadderResult& Zin, std::size_t i) {
+  if (!std::isfinite(Zin.ZinRe[i]) || !std::isfinite(Zin.ZinIm[i])) return ScanPoint(Network, F[i]);
+  QPoint P;
+  ZToPixel({Zin.ZinRe[i], Zin.ZinIm[i]}, P.rx(), P.ry(), Network.GetZn());
+  return P;
+}
+
+void TSmithChart::DrawTrace(TNetWork& Network) {
+  const std::vector<double> F = TraceFrequencies(Network);
+  const TLadderResult Zin = SweepLadder(Network, F);
   TCanvas& C = *BitmapCanvas;
-  QPoint P = ScanPoint(Network, Network.ScanStart);
+  QPoint P = ScanPixel(Network, F, Zin, 0);
   NodeX[0] = P.x();
   NodeY[0] = P.y();
   C.Pen.Color = clGreen;
   C.Pen.Width = 2;
   C.MoveTo(P.x(), P.y());
-  for (double Segments = 1;; ++Segments) {
-    P = ScanPoint(Network, Network.GetFrequency() + Step);
+  for (std::size_t i = 1; i < F.size(); ++i) {
+    P = ScanPixel(Network, F, Zin, i);
     C.LineTo(P.x(), P.y());
-    if (Network.GetFrequency() >= Network.ScanStop || Segments > Steps) break;
   }
   NodeX[1] = P.x();
   NodeY[1] = P.y();
 }
 
-// Dots at the whole multiples of Interval from just above the start to the first at or beyond
-// the stop less one interval. Without a positive interval there are no dots.
 void TSmithChart::DrawFrequencyMarks(TNetWork& Network, double Interval, TColor Color, int Size, bool Labelled) {
-  if (!(Interval > 0) || !std::isfinite(Interval)) return;
+  const std::vector<double> F = MarkFrequencies(Network, Interval, MaxMarkerDots);
+  const TLadderResult Zin = SweepLadder(Network, F);
   TCanvas& C = *BitmapCanvas;
-  double F = Store(std::floor((Ext(Network.ScanStart) + Interval) / Interval) * Interval);
-  for (int Dots = 1;; ++Dots) {
-    const QPoint P = ScanPoint(Network, F);
+  for (std::size_t i = 0; i < F.size(); ++i) {
+    const QPoint P = ScanPixel(Network, F, Zin, i);
     DrawDot(P.x(), P.y(), Color, Size);
     if (Labelled) {
       C.Brush.SetColor(clYellow);
-      C.TextOut(P.x() + 2, P.y() + 2, FormatValue(3, "Hz", F));
+      C.TextOut(P.x() + 2, P.y() + 2, FormatValue(3, "Hz", F[i]));
     }
-    if (!(Network.ScanStop - Interval > F) || Dots >= MaxMarkerDots) break;
-    F += Interval;
   }
 }

@@ -5,6 +5,7 @@
 
 #include "network/Checked.h"
 #include "network/ScanSteps.h"
+#include "network/SweepEngine.h"
 #include "network/Transfer.h"
 #include "platform/Errors.h"
 
@@ -47,34 +48,55 @@ double FrequencyUnit(double ScanStop) {
   return Unit;
 }
 
+namespace {
+
+// From one step above the start, by repeated addition, up to the first frequency that reaches
+// the stop.
+std::vector<double> BodeFrequencies(const TNetWork& Net) {
+  const int Steps = ScanStepCount(Net.ScanSteps);
+  const Ext Step = std::fabs(Ext(Net.ScanStop) - Net.ScanStart) / Steps;
+  std::vector<double> F;
+  double Frequency = Net.ScanStart;
+  for (int i = 0; i <= Steps && (i == 0 || Frequency < Net.ScanStop); ++i)
+    F.push_back(Frequency = Store(Frequency + Step));
+  return F;
+}
+
+// The engine's transfer where it has one, the reference's elsewhere. Raises EMathError.
+double Transfer(TNetWork& Net, double Frequency, double Engine) {
+  if (std::isfinite(Engine)) return Engine;
+  Net.SetFrequency(Frequency);
+  Net.Calculate();
+  return PowerTransfer(Net);
+}
+
+}  // namespace
+
 TBodeSweep SweepBode(TNetWork& Net) {
   const TFrequencyScope Working(Net);
   TBodeSweep Sweep;
   Sweep.Unit = FrequencyUnit(Net.ScanStop);
   Sweep.AxisTitle = UnitTitle(Sweep.Unit);
-  const int Steps = ScanStepCount(Net.ScanSteps);
-  const Ext Step = std::fabs(Ext(Net.ScanStop) - Net.ScanStart) / Steps;
-  Net.SetFrequency(Net.ScanStart);
+  const std::vector<double> F = BodeFrequencies(Net);
+  const TLadderResult Engine = SweepLadder(Net, F);
   double MinDb = 0;
   TSkipped Skipped;
-  for (int i = 0; i <= Steps && (i == 0 || Net.GetFrequency() < Net.ScanStop); ++i) {
-    Net.SetFrequency(Store(Net.GetFrequency() + Step));
+  for (std::size_t i = 0; i < F.size(); ++i) {
     double Ratio = 0;
     try {
-      Net.Calculate();
-      Ratio = PowerTransfer(Net);
+      Ratio = Transfer(Net, F[i], Engine.Transfer[i]);
     } catch (const EMathError&) {
       ++Skipped.Fault;
       continue;
     }
-    if (Net.GetFrequency() <= 0) {
+    if (F[i] <= 0) {
       ++Skipped.Frequency;
     } else if (!(Ratio > 0)) {
       ++Skipped.Gain;
     } else {
       const double Db = 10 * std::log10(Ratio);
       MinDb = std::min(MinDb, Db);
-      Sweep.Points.push_back({Net.GetFrequency(), Db});
+      Sweep.Points.push_back({F[i], Db});
     }
   }
   Sweep.Note = Skipped.Note();

@@ -19,8 +19,8 @@ struct TBodeSweep {
 };
 
 // Sweeps the scan range in ScanSteps steps (at least 1, at most 100,000), from one step above the
-// start up to the first point that reaches the stop. The network keeps its working frequency; its
-// node values are those of the last point swept.
+// start up to the first point that reaches the stop, on the sweep engine. The network keeps its
+// working frequency; its node values belong to no particular point of the sweep.
 TBodeSweep SweepBode(TNetWork& Net);
 
 // Hz, kHz, MHz, ... : the unit that keeps the scan's stop frequency at or below 1000.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "network/Checked.h"
+#include "network/SweepEngine.h"
 #include "network/Transfer.h"
 #include "workbench/Reflection.h"
 
@@ -30,5 +31,12 @@ TSweepPoint EvaluatePoint(TNetWork& Net) {
 }
 
 TSweepOf<TSweepPoint> SweepNetwork(TNetWork& Net, std::span<const double> Frequencies) {
-  return SweepEach<TSweepPoint>(Net, Frequencies, EvaluatePoint);
+  const TLadderResult R = SweepLadder(Net, Frequencies);
+  const double Zn = Net.GetZn();
+  const auto Take = [&](std::size_t i) -> std::optional<TSweepPoint> {
+    const TComplex Zin{R.ZinRe[i], R.ZinIm[i]};
+    if (!std::isfinite(Zin.Re) || !std::isfinite(Zin.Im) || !std::isfinite(R.Transfer[i])) return std::nullopt;
+    return TSweepPoint{Frequencies[i], Zin, Reflection(Zin, Zn), R.Transfer[i]};
+  };
+  return SweepEach<TSweepPoint>(Net, Frequencies, Take, EvaluatePoint);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The network evaluated over a list of frequencies, for the sweeps that are exported.
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -25,18 +26,25 @@ struct TSweepOf {
   std::string FirstFault;
 };
 
-template <class TPoint, class TEvaluate>
-TSweepOf<TPoint> SweepEach(TNetWork& Net, std::span<const double> Frequencies, TEvaluate Evaluate) {
+// Each point as Take gives it from the engine's results by its index, or, where Take has none,
+// as Evaluate gives it from the network set to the point's frequency (the reference, which
+// computes it or raises the fault that leaves it out).
+template <class TPoint, class TTake, class TEvaluate>
+TSweepOf<TPoint> SweepEach(TNetWork& Net, std::span<const double> Frequencies, TTake Take, TEvaluate Evaluate) {
   const TFrequencyScope Keep(Net);
   TSweepOf<TPoint> Sweep;
   Sweep.Points.reserve(Frequencies.size());
-  for (double F : Frequencies) {
-    Net.SetFrequency(F);
+  for (std::size_t i = 0; i < Frequencies.size(); ++i) {
     try {
+      if (std::optional<TPoint> Point = Take(i)) {
+        Sweep.Points.push_back(*Point);
+        continue;
+      }
+      Net.SetFrequency(Frequencies[i]);
       Sweep.Points.push_back(Evaluate(Net));
     } catch (const EMathError& E) {
       if (Sweep.LeftOut++ > 0) continue;
-      Sweep.FirstFaultFrequency = F;
+      Sweep.FirstFaultFrequency = Frequencies[i];
       Sweep.FirstFault = E.what();
     }
   }
@@ -51,7 +59,7 @@ struct TSweepPoint {
   double Transfer = 0;
 };
 
-// The point at the network's working frequency. Raises EMathError.
+// The point at the network's working frequency, by the reference. Raises EMathError.
 TSweepPoint EvaluatePoint(TNetWork& Net);
 
 TSweepOf<TSweepPoint> SweepNetwork(TNetWork& Net, std::span<const double> Frequencies);

@@ -62,4 +62,15 @@ TEST(BodeSweep, YRangeFollowsTheLowestGain) {
   }
 }
 
+// A point the engine cannot compute is the reference's: a shunt capacitor at 0 Hz is a fault there.
+TEST(BodeSweep, CountsTheReferencesFaultsAsNotComputable) {
+  TNetWork Net;
+  Scanned(Net, 50, -1e6, 1e6, 2).Elements[2].SetElementType(TElementType::Cp);
+  Net.Elements[2].SetValue(1e-11);
+  const TBodeSweep Sweep = SweepBode(Net);
+  ASSERT_EQ(Sweep.Points.size(), 1u);
+  EXPECT_EQ(Sweep.Points[0].Frequency, 1e6);
+  EXPECT_EQ(Sweep.Note, "; not plotted: 1 not computable");
+}
+
 }  // namespace
