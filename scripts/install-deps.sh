@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
   libhwy-dev

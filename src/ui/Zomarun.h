@@ -8,6 +8,8 @@
 #include "platform/Canvas.h"
 #include "smith/Smith.h"
 #include "ui/ControlTable.h"
+#include "ui/PictureFile.h"
+#include "workbench/Export.h"
 #include "workbench/Workbench.h"
 
 class QAction;
@@ -68,6 +70,10 @@ public:
 
   QMenu *Bestand1 = nullptr, *EditMenu = nullptr, *Options1 = nullptr, *ZoomMenu = nullptr, *Help = nullptr;
   QAction *UndoItem = nullptr, *RedoItem = nullptr;
+  QMenu* ExportMenu = nullptr;
+  QAction *ExportChartPng = nullptr, *ExportChartSvg = nullptr, *ExportPlotPng = nullptr, *ExportPlotSvg = nullptr,
+          *ExportPlotCsv = nullptr, *ExportSweepCsv = nullptr, *ExportSweepS1p = nullptr, *ExportSweepS2p = nullptr,
+          *ExportNetlist = nullptr;
   QAction *Nieuw = nullptr, *Openen = nullptr, *Bewaren = nullptr, *BewarenAls = nullptr, *PrintIt = nullptr,
           *Afsluiten = nullptr;
   QAction *SmithchartLabels = nullptr, *PrefMenu = nullptr, *QFactor = nullptr, *Bodeplot = nullptr;
@@ -149,6 +155,9 @@ public:
   void OpenenClick();
   void BewarenClick();
   void BewarenAlsClick();
+  void ExportChart(TPictureFormat Format);
+  void ExportPlot(TPictureFormat Format);
+  void ExportTable(TExport What);
   void PrintItClick();
   void Help2Click();
   void AboutClick();
@@ -202,6 +211,7 @@ private:
   void ShowHistory();
   void WriteNetwork(const std::string& Name);
   bool AskToSaveChanges();
+  std::optional<std::string> AskExportName(const char* Filter, const char* Extension);
 
   bool ResetDone = false;
   std::string PlotTitle;  // the title of the last sweep, shown again when the mouse leaves the plot

@@ -92,6 +92,18 @@ void TForm1::CreateMenus() {
   Openen = Item(Bestand1, "&Open");
   Bewaren = Item(Bestand1, "&Save");
   BewarenAls = Item(Bestand1, "Save &As...");
+  ExportMenu = Bestand1->addMenu(QStringLiteral("&Export"));
+  ExportChartPng = Item(ExportMenu, "Chart as PNG...");
+  ExportChartSvg = Item(ExportMenu, "Chart as SVG...");
+  ExportPlotPng = Item(ExportMenu, "Bode Plot as PNG...");
+  ExportPlotSvg = Item(ExportMenu, "Bode Plot as SVG...");
+  ExportPlotCsv = Item(ExportMenu, "Bode Plot as CSV...");
+  ExportMenu->addSeparator();
+  ExportSweepCsv = Item(ExportMenu, "Sweep as CSV...");
+  ExportSweepS1p = Item(ExportMenu, "Sweep as Touchstone s1p...");
+  ExportSweepS2p = Item(ExportMenu, "Sweep as Touchstone s2p...");
+  ExportMenu->addSeparator();
+  ExportNetlist = Item(ExportMenu, "SPICE Netlist...");
   Bestand1->addSeparator();
   PrintIt = Item(Bestand1, "Print...");
   Bestand1->addSeparator();

@@ -17,6 +17,17 @@ void TForm1::Connect() {
   connect(Bewaren, &QAction::triggered, this, [this] { Guarded([this] { BewarenClick(); }); });
   connect(BewarenAls, &QAction::triggered, this, [this] { Guarded([this] { BewarenAlsClick(); }); });
   connect(PrintIt, &QAction::triggered, this, [this] { Guarded([this] { PrintItClick(); }); });
+  for (const auto& [Item, Format] : {std::pair{ExportChartPng, TPictureFormat::Png}, {ExportChartSvg, TPictureFormat::Svg}})
+    connect(Item, &QAction::triggered, this, [this, Format] { Guarded([&] { ExportChart(Format); }); });
+  for (const auto& [Item, Format] : {std::pair{ExportPlotPng, TPictureFormat::Png}, {ExportPlotSvg, TPictureFormat::Svg}})
+    connect(Item, &QAction::triggered, this, [this, Format] { Guarded([&] { ExportPlot(Format); }); });
+  const std::pair<QAction*, TExport> Tables[] = {{ExportPlotCsv, TExport::BodeCsv},
+                                                 {ExportSweepCsv, TExport::SweepCsv},
+                                                 {ExportSweepS1p, TExport::SweepS1p},
+                                                 {ExportSweepS2p, TExport::SweepS2p},
+                                                 {ExportNetlist, TExport::SpiceNetlist}};
+  for (const auto& [Item, What] : Tables)
+    connect(Item, &QAction::triggered, this, [this, What] { Guarded([&] { ExportTable(What); }); });
   connect(Bodeplot, &QAction::triggered, this, [this] { Guarded([this] { BodeplotClick(); }); });
   connect(Help2, &QAction::triggered, this, [this] { Guarded([this] { Help2Click(); }); });
   connect(About, &QAction::triggered, this, [this] { Guarded([this] { AboutClick(); }); });
