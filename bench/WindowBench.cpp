@@ -83,4 +83,13 @@ void BM_UpdatePlot(benchmark::State& State) {
 }
 BENCHMARK(BM_UpdatePlot)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// A recalculation in Scan mode: the chart, the trace of ScanSteps steps and its frequency marks.
+void BM_ScanTrace(benchmark::State& State) {
+  auto Form = FiveElementWindow();
+  Form->Scan->setChecked(true);
+  Form->Net->ScanSteps = static_cast<int>(State.range(0));
+  for (auto _ : State) Form->Bereken();
+}
+BENCHMARK(BM_ScanTrace)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
+
 }  // namespace

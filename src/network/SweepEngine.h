@@ -65,6 +65,6 @@ struct TChainResult {
 
 void EvaluateChain(const TSweepProgram& Program, std::span<const double> Frequencies, TChainResult& Result);
 
-// Above this many points a sweep is split between the cores: below it, starting a thread costs more than the half of
-// the sweep it takes over.
+// Each core's part of a split sweep has at least this many points: a smaller part saves less time
+// than starting its thread costs.
 inline constexpr std::size_t MinPointsPerCore = 8192;
