@@ -70,7 +70,7 @@ public:
 
   QMenu *Bestand1 = nullptr, *EditMenu = nullptr, *Options1 = nullptr, *ZoomMenu = nullptr, *Help = nullptr;
   QAction *UndoItem = nullptr, *RedoItem = nullptr;
-  QMenu* ExportMenu = nullptr;
+  QMenu *ExportMenu = nullptr, *RecentMenu = nullptr;
   QAction *ExportChartPng = nullptr, *ExportChartSvg = nullptr, *ExportPlotPng = nullptr, *ExportPlotSvg = nullptr,
           *ExportPlotCsv = nullptr, *ExportSweepCsv = nullptr, *ExportSweepS1p = nullptr, *ExportSweepS2p = nullptr,
           *ExportNetlist = nullptr;
@@ -153,6 +153,7 @@ public:
   void PlotMouseMove(int X, int Y);
 
   void OpenenClick();
+  void OpenRecent(const std::string& Name);
   void BewarenClick();
   void BewarenAlsClick();
   void ExportChart(TPictureFormat Format);
@@ -205,6 +206,8 @@ private:
   void MaakPlot();
   void SetPlotBounds(double Low, double High);
 
+  void OpenNetwork(const std::string& Name);
+  void ShowRecentFiles();
   void ShowNetwork();
   void ShowNetworkValues();
   void ShowUndone();

@@ -90,6 +90,7 @@ void TForm1::CreateMenus() {
   Bestand1 = menuBar()->addMenu(QStringLiteral("&File"));
   Nieuw = Item(Bestand1, "&New");
   Openen = Item(Bestand1, "&Open");
+  RecentMenu = Bestand1->addMenu(QStringLiteral("&Recent Files"));
   Bewaren = Item(Bestand1, "&Save");
   BewarenAls = Item(Bestand1, "Save &As...");
   ExportMenu = Bestand1->addMenu(QStringLiteral("&Export"));

@@ -1,6 +1,7 @@
 // Wiring of the window's events to its handlers. Every handler runs through Guarded, the one
 // place where an error is shown to the user.
 #include <QAction>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -14,6 +15,7 @@
 void TForm1::Connect() {
   connect(Nieuw, &QAction::triggered, this, [this] { Guarded([this] { NieuwClick(); }); });
   connect(Openen, &QAction::triggered, this, [this] { Guarded([this] { OpenenClick(); }); });
+  connect(RecentMenu, &QMenu::aboutToShow, this, [this] { Guarded([this] { ShowRecentFiles(); }); });
   connect(Bewaren, &QAction::triggered, this, [this] { Guarded([this] { BewarenClick(); }); });
   connect(BewarenAls, &QAction::triggered, this, [this] { Guarded([this] { BewarenAlsClick(); }); });
   connect(PrintIt, &QAction::triggered, this, [this] { Guarded([this] { PrintItClick(); }); });

@@ -1,11 +1,13 @@
 // File > New, Open, Save, Save As and Print, Help and About.
 #include <QAction>
+#include <QMenu>
 #include <QLabel>
 #include <QPushButton>
 
 #include "files/DataIO.h"
 #include "files/TextFile.h"
 #include "platform/PaintBox.h"
+#include "ui/Guard.h"
 #include "ui/HelpWindow.h"
 #include "ui/PrintDialog.h"
 #include "ui/ValueEdit.h"
@@ -30,19 +32,36 @@ void TForm1::NieuwClick() {
 // reason.
 void TForm1::OpenenClick() {
   if (!AskToSaveChanges()) return;
-  const auto Name = Dialogs().OpenFileName(SnfFilter, SnfExtension);
-  if (!Name) return;
+  if (const auto Name = Dialogs().OpenFileName(SnfFilter, SnfExtension)) OpenNetwork(*Name);
+}
+
+void TForm1::OpenRecent(const std::string& Name) {
+  if (AskToSaveChanges()) OpenNetwork(Name);
+}
+
+void TForm1::OpenNetwork(const std::string& Name) {
   std::vector<std::string> Lines;
   try {
-    Lines = TWorkbench::NetworkLines(*Name);
+    Lines = TWorkbench::NetworkLines(Name);
   } catch (...) {
     Workbench->FileName.clear();
     LoadPictureClick();
     throw;
   }
   LoadPictureClick();
-  Workbench->Open(*Name, Lines);
+  Workbench->Open(Name, Lines);
   ShowNetwork();
+}
+
+// The list is read when the menu opens, so it always shows the files as they are now.
+void TForm1::ShowRecentFiles() {
+  RecentMenu->clear();
+  int Number = 0;
+  for (const std::string& Name : Workbench->RecentFiles) {
+    QAction* Item = RecentMenu->addAction(QStringLiteral("&%1 %2").arg(++Number).arg(Text(Name)));
+    connect(Item, &QAction::triggered, this, [this, Name] { Guarded([&] { OpenRecent(Name); }); });
+  }
+  if (Number == 0) RecentMenu->addAction(QStringLiteral("(none)"))->setEnabled(false);
 }
 
 void TForm1::ShowNetwork() {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "files/DataIO.h"
+#include "files/RecentFiles.h"
 #include "files/TextFile.h"
 #include "network/Checked.h"
 #include "network/ExactText.h"
@@ -72,9 +73,18 @@ private:
 bool ProperFrequency(double F) { return F >= 1e-15 && F < 1e12; }
 bool ProperZn(double Z) { return Z >= 1e-15 && Z < 1e12; }
 
-TWorkbench::TWorkbench() {
+TWorkbench::TWorkbench() : RecentFiles(ReadRecentFiles()) {
   Net.SetNrOfElements(ShownPositions);
   Prefs = DefaultPreferences;
+}
+
+// The list is a convenience: failing to keep it is no reason to fail the open or save.
+void TWorkbench::Remember(const std::string& Name) {
+  RecentFiles = WithRecent(RecentFiles, Name);
+  try {
+    WriteRecentFiles(RecentFiles);
+  } catch (const EFileError&) {
+  }
 }
 
 TSettingsRead TWorkbench::Reset() {
@@ -242,6 +252,7 @@ void TWorkbench::Open(const std::string& Name, const std::vector<std::string>& L
   ReadSnfLines(Lines, Net);
   if (Net.NrOfElements < ShownPositions) Net.SetNrOfElements(ShownPositions);
   FileName = CurrentFileName = Name;
+  Remember(Name);
   AcceptFrequency(Net.GetFrequency(), Frequency);
   AcceptZn(Net.GetZn(), Zn);
   ReportHiddenPositions(Net);
@@ -254,6 +265,7 @@ void TWorkbench::Save(const std::string& Name) {
   Net.Creator = "Zomar";
   WriteLines(Name, SnfLines(Net, CircuitName(Name)));
   FileName = CurrentFileName = Name;
+  Remember(Name);
   Net.Title = "Network file: " + CircuitName(Name);
   MarkSaved();
 }

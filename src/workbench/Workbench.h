@@ -39,6 +39,7 @@ public:
   TNetWork Net;
   TPreferences Prefs;
   std::string FileName;  // the file the network was opened from or saved to; empty for a new one
+  std::vector<std::string> RecentFiles;  // the network files opened or saved last, newest first
 
   // A fresh network with five positions, the default preferences, then the settings file.
   TSettingsRead Reset();
@@ -100,6 +101,7 @@ public:
 
 private:
   class TMarkSaved;
+  void Remember(const std::string& Name);
   std::vector<std::string> SavedState;
   THistory History;
   int Gesture = 0, LastGesture = 0;  // the network as it was opened, saved or reset, as file lines

@@ -1,4 +1,5 @@
 #include <QGroupBox>
+#include <QMenu>
 #include <QTextBrowser>
 #include <cmath>
 #include <fstream>
@@ -250,6 +251,37 @@ TEST_F(Files, CtrlHOpensTheHelpAtItsContentsAndTheAboutBoxOpensAndCloses) {
   Form->About->trigger();
   EXPECT_EQ(Dialogs.ShownForms, (std::vector<TModalForm*>{Form->AboutBox}));
   EXPECT_EQ(Form->AboutBox->result(), QDialog::Accepted);
+}
+
+}  // namespace
+
+namespace {
+
+// The last eight files opened or saved, newest first, each once; kept for the next start, and
+// each opens with the question a changed network asks.
+TEST_F(Files, RecentFilesListTheLastEightAndOpenThem) {
+  const auto Shown = [this] {
+    emit Form->RecentMenu->aboutToShow();
+    Strings Items;
+    for (QAction* Item : Form->RecentMenu->actions()) Items.push_back(Item->text().toStdString());
+    return Items;
+  };
+  EXPECT_EQ(Shown(), Strings{"(none)"});
+  for (int i = 1; i <= 9; ++i) {
+    Dialogs.FileAnswers.push_back("n" + std::to_string(i) + ".snf");
+    Form->BewarenAls->trigger();
+  }
+  Open("n5.snf");
+  const Strings Items = Shown();
+  ASSERT_EQ(Items.size(), 8u);
+  EXPECT_EQ(std::tuple(Items[0], Items[1], Items[7]), std::tuple("&1 n5.snf", "&2 n9.snf", "&8 n2.snf"));
+  LeftClick(Form->PaintBox1);
+  Dialogs.MessageAnswers = {TMsgButton::No};
+  Form->RecentMenu->actions()[1]->trigger();
+  EXPECT_EQ(std::tuple(Form->windowTitle(), Dialogs.MessageTexts().back()),
+            std::tuple("Network file: n9.snf", "Save changes to n5.snf?"));
+  TForm1 Later;
+  EXPECT_EQ(Later.Workbench->RecentFiles.front(), "n9.snf");
 }
 
 }  // namespace
