@@ -1,11 +1,12 @@
 // The engine against the AC analysis of a circuit simulator (ngspice) over the same ladder and the
 // same 100,000 points, both timed in this run: the simulator's own "AC analysis time" against the
-// processor time of the engine on one core (the simulator counts processor time too). Left out, with a note, where ngspice is not installed.
+// processor time of the engine on one core (the simulator counts processor time too). Left out, with a note, where
+// ngspice is not installed.
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -13,67 +14,22 @@
 #include <string>
 
 #include "SweepLadders.h"
-#include "network/NumberText.h"
+#include "files/SpiceNetlist.h"
 #include "network/SweepEngine.h"
 
 namespace {
 
-// A lossy line as the simulator's LTRA: the same Z0 and delay, and a resistance per metre that
-// gives the line's loss at the frequency where it is given (the simulator's does not grow with
-// the root of the frequency). The load is its resistance.
-class TNetlist {
-public:
-  explicit TNetlist(const TNetWork& Net) {
-    Text = "zomar ladder\nRL n1 0 " + ShortestText(Net.Elements[1].Value) + "\n";
-    for (int k = 2; k <= Net.NrOfElements + 1; ++k) Add(Net.Elements[k], k);
-    Text += "V1 src 0 AC 1\nRS src " + Node + " " + ShortestText(Net.GetZn()) + "\n";
-    Text += ".control\nac lin " + std::to_string(BenchPoints) + " 1e6 1e9\nrusage all\n.endc\n.end\n";
-  }
+// The program's own netlist of the ladder (lossless lines, as it exports them), its one-point
+// analysis replaced by the sweep.
+std::string Netlist(const TNetWork& Net) {
   std::string Text;
-
-private:
-  std::string Node = "n1";
-
-  void Add(const TElement& E, int k) {
-    const std::string Id = std::to_string(k), Next = "n" + Id, Value = ShortestText(E.Value);
-    switch (E.ElementType) {
-      case TElementType::Cs:
-        Series("C" + Id + " " + Node + " " + Next + " " + Value, Next);
-        break;
-      case TElementType::Ls:
-        Series("L" + Id + " " + Node + " " + Next + " " + Value, Next);
-        break;
-      case TElementType::Rs:
-        Series("R" + Id + " " + Node + " " + Next + " " + Value, Next);
-        break;
-      case TElementType::Cp:
-        Text += "C" + Id + " " + Node + " 0 " + Value + "\n";
-        break;
-      case TElementType::Lp:
-        Text += "L" + Id + " " + Node + " 0 " + Value + "\n";
-        break;
-      case TElementType::Rp:
-        Text += "R" + Id + " " + Node + " 0 " + Value + "\n";
-        break;
-      case TElementType::Line:
-        Line(E, Id, Next);
-        break;
-      default:
-        break;
-    }
-  }
-  void Series(const std::string& Line, const std::string& Next) {
+  for (const std::string& Line : SpiceNetlistLines(Net, "zomar ladder")) {
+    if (Line.starts_with(".ac ") || Line.starts_with(".print ")) continue;
+    if (Line == ".end") Text += ".control\nac lin " + std::to_string(BenchPoints) + " 1e6 1e9\nrusage all\n.endc\n";
     Text += Line + "\n";
-    Node = Next;
   }
-  void Line(const TElement& E, const std::string& Id, const std::string& Next) {
-    const double Speed = E.VelocityFactor * 3e8, NepersPerMetre = E.Attenuation / 869;
-    Text += "O" + Id + " " + Next + " 0 " + Node + " 0 line" + Id + "\n.model line" + Id +
-            " ltra r=" + ShortestText(2 * E.Z0 * NepersPerMetre) + " l=" + ShortestText(E.Z0 / Speed) +
-            " c=" + ShortestText(1 / (E.Z0 * Speed)) + " len=" + ShortestText(E.LineLength) + "\n";
-    Node = Next;
-  }
-};
+  return Text;
+}
 
 struct TPipeCloser {
   void operator()(std::FILE* F) const { pclose(F); }
@@ -95,7 +51,7 @@ std::optional<double> NgspiceAcSeconds(const std::string& Netlist) {
 void BM_NgspiceRatio(benchmark::State& State, void (*Make)(TNetWork&)) {
   TNetWork Net;
   Make(Net);
-  const std::optional<double> Spice = NgspiceAcSeconds(TNetlist(Net).Text);
+  const std::optional<double> Spice = NgspiceAcSeconds(Netlist(Net));
   if (!Spice) return State.SkipWithError("ngspice reported no AC analysis time");
   const std::vector<double> F = BenchFrequencies(BenchPoints);
   const TSweepProgram Program = CompileSweep(Net);
