@@ -9,8 +9,8 @@
 #include <string>
 #include <utility>
 
+#include "files/TouchstoneNumber.h"
 #include "files/TouchstoneText.h"
-#include "network/NumberText.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ bool Take(std::string_view Word, const std::pair<std::string_view, T> (&Table)[N
 
 double Resistance(std::string_view Word) {
   if (Word.empty()) Refuse("no resistance after R");
-  const std::optional<double> R = ConvertNumber(Word);
+  const std::optional<double> R = WordNumber(Word);
   if (!R) Refuse(Quoted(Word) + " is no resistance");
   if (!(*R > 0)) Refuse("the reference resistance must be above 0 ohm");
   return *R;

@@ -1,6 +1,5 @@
 #include "files/TouchstoneReader.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "files/TextFile.h"
+#include "files/TouchstoneNumber.h"
 #include "files/TouchstoneOptions.h"
 #include "files/TouchstoneText.h"
 #include "network/NumberText.h"
@@ -17,7 +17,6 @@
 namespace {
 
 constexpr std::size_t OnePortNumbers = 3;  // the frequency and one pair
-constexpr long long MaxExponent = 100'000;  // far beyond the double range either way
 
 struct TKeyword {
   std::string_view Name, Argument;
@@ -56,28 +55,6 @@ long long PortsOfCount(std::size_t Count) {
   if (Count < OnePortNumbers || Count % 2 == 0) return 0;
   const long long N = std::llround(std::sqrt((Count - 1) / 2.0));
   return static_cast<std::size_t>(1 + 2 * N * N) == Count ? N : 0;
-}
-
-// Word times 10^Exponent rounded once, so that '145.525' MHz is the double nearest 145525000.
-std::optional<double> ScaledNumber(std::string_view Word, int Exponent, std::string& Scratch) {
-  if (Exponent == 0) return ConvertNumber(Word);
-  const TNumberScan Scan = ScanNumber(Word);
-  if (Scan.Rejected != Word.size()) return std::nullopt;
-  long long Written = Exponent;
-  const std::size_t E = Scan.HasExponent ? Word.find_first_of("eE") : Word.size();
-  if (Scan.HasExponent) {
-    std::string_view Digits = Word.substr(E + 1);
-    const bool Negative = Digits.front() == '-';
-    if (Digits.front() == '+' || Negative) Digits.remove_prefix(1);
-    long long Given = MaxExponent;
-    std::from_chars(Digits.data(), Digits.data() + Digits.size(), Given);
-    Given = std::min(Given, MaxExponent);
-    Written += Negative ? -Given : Given;
-  }
-  char Buffer[24];
-  const auto End = std::to_chars(std::begin(Buffer), std::end(Buffer), Written).ptr;
-  Scratch.assign(Word.substr(0, E)).append(1, 'e').append(std::begin(Buffer), End);
-  return ConvertNumber(Scratch);
 }
 
 class TReader {
@@ -177,7 +154,7 @@ bool TReader::Keyword(std::string_view Content) {
 
 void TReader::Version(std::string_view Argument) {
   if (DataBegun) Fail("[Version] after the data");
-  const std::optional<double> V = ConvertNumber(Argument);
+  const std::optional<double> V = WordNumber(Argument);
   if (!V || !(*V >= 2 && *V < 3)) Fail("version " + Quoted(Argument) + " is not read: versions 1 and 2 are");
   Version2 = true;
 }
@@ -199,7 +176,7 @@ void TReader::StartReference(std::string_view Argument) {
 void TReader::ReferenceValue(std::string_view Words) {
   const std::string_view Word = NextWord(Words);
   if (!NextWord(Words).empty()) Fail("more than the one reference resistance of one port");
-  Reference = ConvertNumber(Word);
+  Reference = WordNumber(Word);
   if (!Reference || !(*Reference > 0)) Fail(Quoted(Word) + " is no reference resistance above 0 ohm");
   ReferenceLine.reset();
 }
@@ -240,7 +217,7 @@ void TReader::DataLine(std::string_view Words) {
 }
 
 void TReader::Frequency(std::string_view Word) {
-  const std::optional<double> F = ScaledNumber(Word, Meaning.FrequencyExponent, Scratch);
+  const std::optional<double> F = ScaledWordNumber(Word, Meaning.FrequencyExponent, Scratch);
   if (!F) Fail(Quoted(Word) + " is not a number");
   if (*F < 0) Fail("a negative frequency");
   if (!Points.empty() && !(*F > Points.back().Frequency))
@@ -252,7 +229,7 @@ void TReader::Frequency(std::string_view Word) {
 }
 
 void TReader::Value(std::string_view Word) {
-  const std::optional<double> V = ConvertNumber(Word);
+  const std::optional<double> V = WordNumber(Word);
   if (!V) Fail(Quoted(Word) + " is not a number");
   Values[Filled++] = *V;
   if (Filled < OnePortNumbers) return;
