@@ -1,0 +1,13 @@
+#pragma once
+// A ladder evaluated by the network's own calculation, so that a solution states the VSWR the
+// workbench will show for it.
+#include "network/Complex.h"
+#include "synthesis/Part.h"
+#include "synthesis/Solution.h"
+
+// The input impedance of the ladder on the point's load: at most 30 parts between stubs, as the
+// network holds. Raises EMathError as the network does.
+TComplex InputImpedance(const TLadder& Parts, const TMatchPoint& At);
+// The VSWR against Zn; infinite from |Gamma| = 1 on.
+double Vswr(const TComplex& Zin, double Zn);
+double Vswr(const TLadder& Parts, const TMatchPoint& At);
