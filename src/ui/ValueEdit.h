@@ -20,6 +20,7 @@ signals:
 
 protected:
   void mouseReleaseEvent(QMouseEvent* Event) override;
+  bool event(QEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
   void wheelEvent(QWheelEvent* Event) override;
 
