@@ -130,6 +130,7 @@ void TReader::OptionLine(std::string_view Words) {
 
 // False at [End].
 bool TReader::Keyword(std::string_view Content) {
+  if (ReferenceLine) Fail(*ReferenceLine, "[Reference] without its value");
   const std::optional<TKeyword> K = SplitKeyword(Content);
   if (!K) Fail("'[' without ']'");
   if (SameText(K->Name, "End")) return false;

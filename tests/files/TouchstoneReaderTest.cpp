@@ -112,6 +112,8 @@ TEST(TouchstoneReader, FaultsNameTheFileAndTheLine) {
       {"[Version 2.0\n", "line 1: '[' without ']'"},
       {"[Begin Information]\n100 0 0\n", "line 1: [Begin Information] without [End Information]"},
       {"[Version] 2.0\n[Number of Ports] 1\n[Reference]\n", "line 3: [Reference] without its value"},
+      {"[Version] 2.0\n[Number of Ports] 1\n[Reference]\n[Network Data]\n1 0 0\n",
+       "line 3: [Reference] without its value"},
       {"[Reference] 50\n", "line 1: [Reference] before [Number of Ports]"},
       {"[Version] 2.0\n[Number of Ports] 1\n[Reference] 50 75\n",
        "line 3: more than the one reference resistance of one port"},
