@@ -3,6 +3,7 @@
 
 #include <stdlib.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <random>
@@ -63,7 +64,8 @@ BENCHMARK(BM_ReadTouchstone100MB)->Unit(benchmark::kMillisecond);
 // 100,000 sweep frequencies over a load measured at 1601.
 void BM_Interpolate100kPoints(benchmark::State& State) {
   std::vector<TLoadPoint> Measured;
-  for (int i = 0; i < 1601; ++i) Measured.push_back({1e8 + i * 1e6, {0.5 * std::cos(i * 0.1), 0.5 * std::sin(i * 0.1)}});
+  for (int i = 0; i < 1601; ++i)
+    Measured.push_back({1e8 + i * 1e6, {0.5 * std::cos(i * 0.1), 0.5 * std::sin(i * 0.1)}});
   const TMeasuredLoad Load(Measured, 50);
   std::vector<double> F(100'000);
   for (std::size_t i = 0; i < F.size(); ++i) F[i] = 1e8 + static_cast<double>(i) * 16e3;
