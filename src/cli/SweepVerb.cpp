@@ -3,10 +3,12 @@
 #include <CLI/CLI.hpp>
 #include <chrono>
 #include <cstdio>
+#include <vector>
 
 #include "cli/Arguments.h"
 #include "cli/Failures.h"
 #include "cli/Output.h"
+#include "files/TouchstoneWriter.h"
 #include "network/NumberText.h"
 #include "workbench/Tables.h"
 
@@ -14,26 +16,58 @@ namespace {
 
 using TClock = std::chrono::steady_clock;
 
-// One line for the points left out; no point left is no answer.
-template <class TPoint>
-void ReportLeftOut(const TSweepOf<TPoint>& Sweep, const std::string& File) {
-  if (Sweep.LeftOut == 0) return;
-  const std::string Message = File + ": " + std::to_string(Sweep.LeftOut) + " of " +
-                              std::to_string(Sweep.LeftOut + Sweep.Points.size()) + " points left out, the first at " +
-                              ShortestText(Sweep.FirstFaultFrequency) + " Hz: " + Sweep.FirstFault;
-  if (Sweep.Points.empty()) throw ENoAnswer(Message);
-  std::fprintf(stderr, "zomar-cli: %s\n", Message.c_str());
-}
+// Points evaluated and written at a time: the memory of a sweep of millions of points stays that
+// of one block.
+constexpr int BlockPoints = 1 << 16;
 
-// Evaluates the points, timed apart from everything else, and makes the lines of the format.
-template <class TPoint, class TSweeper, class TLines>
-std::vector<std::string> Lines(const TSweepArguments& Arguments, TSweeper Sweeper, TLines ToLines) {
-  const TClock::time_point Start = TClock::now();
-  const TSweepOf<TPoint> Sweep = Sweeper();
-  const std::chrono::duration<double> Seconds = TClock::now() - Start;
+// The points left out of all blocks, with the first one's fault.
+struct TLeftOut {
+  std::size_t Count = 0, Kept = 0;
+  double FirstFrequency = 0;
+  std::string FirstFault;
+
+  template <class TPoint>
+  void Add(const TSweepOf<TPoint>& Block) {
+    if (Block.LeftOut > 0 && Count == 0) {
+      FirstFrequency = Block.FirstFaultFrequency;
+      FirstFault = Block.FirstFault;
+    }
+    Count += Block.LeftOut;
+    Kept += Block.Points.size();
+  }
+
+  // One line for the points left out; no point left is no answer.
+  void Report(const std::string& File) const {
+    if (Count == 0) return;
+    const std::string Message = File + ": " + std::to_string(Count) + " of " + std::to_string(Count + Kept) +
+                                " points left out, the first at " + ShortestText(FirstFrequency) + " Hz: " + FirstFault;
+    if (Kept == 0) throw ENoAnswer(Message);
+    std::fprintf(stderr, "zomar-cli: %s\n", Message.c_str());
+  }
+};
+
+// Evaluates the points block by block, timed apart from everything else, and puts the lines of
+// the format as they come: the header before the first row, none at all without a row.
+template <class TPoint, class TSweeper, class TRows>
+void Stream(const TSweepArguments& Arguments, double From, double To, int Points, TSweeper Sweeper,
+            const std::vector<std::string>& Header, TRows Rows) {
+  const TSweepScale Scale = Arguments.Log ? TSweepScale::Log : TSweepScale::Linear;
+  TLineSink Sink(Arguments.Output);
+  TLeftOut LeftOut;
+  std::chrono::duration<double> Seconds{0};
+  for (int First = 0; First < Points; First += BlockPoints) {
+    const std::vector<double> F =
+        SweepFrequencies(From, To, Points, Scale, First, std::min(BlockPoints, Points - First));
+    const TClock::time_point Start = TClock::now();
+    const TSweepOf<TPoint> Block = Sweeper(F);
+    Seconds += TClock::now() - Start;
+    if (LeftOut.Kept == 0 && !Block.Points.empty()) Sink.Put(Header);
+    LeftOut.Add(Block);
+    Sink.Put(Rows(Block.Points));
+  }
   if (Arguments.Timing) std::fprintf(stderr, "sweep_seconds=%s\n", ShortestText(Seconds.count()).c_str());
-  ReportLeftOut(Sweep, Arguments.Network.File);
-  return ToLines(Sweep.Points);
+  LeftOut.Report(Arguments.Network.File);
+  Sink.Finish();
 }
 
 }  // namespace
@@ -59,21 +93,19 @@ void RunSweep(const TSweepArguments& Arguments, const std::string& Version) {
   const int Points = PointsArgument("--points", Arguments.Points);
   TNetWork Net;
   ReadNetwork(Arguments.Network, Net);
-  const std::vector<double> F =
-      SweepFrequencies(From, To, Points, Arguments.Log ? TSweepScale::Log : TSweepScale::Linear);
   const double Zn = Net.GetZn();
   const std::string Comment = Version + ", " + Arguments.Network.File;
-  std::vector<std::string> Text;
   if (Arguments.Format == "s2p") {
-    Text = Lines<TTwoPortPoint>(
-        Arguments, [&] { return SweepTwoPort(Net, F); },
-        [&](const auto& P) { return S2pLines(P, Zn, Comment + ", the ladder without its load"); });
+    Stream<TTwoPortPoint>(
+        Arguments, From, To, Points, [&](const std::vector<double>& F) { return SweepTwoPort(Net, F); },
+        TouchstoneHeader(Comment + ", the ladder without its load", Zn), S2pRows);
   } else if (Arguments.Format == "s1p") {
-    Text = Lines<TSweepPoint>(
-        Arguments, [&] { return SweepNetwork(Net, F); },
-        [&](const auto& P) { return S1pLines(P, Zn, Comment + ", input reflection"); });
+    Stream<TSweepPoint>(
+        Arguments, From, To, Points, [&](const std::vector<double>& F) { return SweepNetwork(Net, F); },
+        TouchstoneHeader(Comment + ", input reflection", Zn), S1pRows);
   } else {
-    Text = Lines<TSweepPoint>(Arguments, [&] { return SweepNetwork(Net, F); }, SweepCsvLines);
+    Stream<TSweepPoint>(
+        Arguments, From, To, Points, [&](const std::vector<double>& F) { return SweepNetwork(Net, F); }, {SweepHeader},
+        SweepCsvRows);
   }
-  PutLines(Text, Arguments.Output);
 }

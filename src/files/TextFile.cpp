@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 #include "platform/Errors.h"
 
@@ -112,9 +113,13 @@ public:
   TTemporary(const TTemporary&) = delete;
   TTemporary& operator=(const TTemporary&) = delete;
 
+  void Append(std::string_view Text) {
+    if (!WriteAll(Fd, Text)) throw EFileError(FileName, Reason(errno));
+  }
+
   // The text on the disk, then the temporary renamed over the target with the target's permissions.
-  void Replace(const std::string& Text, const fs::path& Target, const std::optional<struct stat>& Old) {
-    if (!WriteAll(Fd, Text) || ::fsync(Fd) != 0) throw EFileError(FileName, Reason(errno));
+  void Replace(const fs::path& Target, const std::optional<struct stat>& Old) {
+    if (::fsync(Fd) != 0) throw EFileError(FileName, Reason(errno));
     if (Old) ::fchmod(Fd, Old->st_mode & 07777);
     if (::rename(Name.c_str(), Target.c_str()) != 0) throw EFileError(FileName, Reason(errno));
     Renamed = true;
@@ -204,10 +209,46 @@ std::string CrLfText(const std::vector<std::string>& Lines) {
   return Text;
 }
 
+// Lines are gathered into writes of about this many bytes.
+constexpr std::size_t WriteBlock = std::size_t(1) << 20;
+
+}  // namespace
+
+struct TExportFile::TOpen {
+  TOpen(const std::string& FileName, fs::path Target)
+      : Target(std::move(Target)), Old(WritableTarget(FileName, this->Target)), Temporary(FileName, this->Target) {}
+  fs::path Target;
+  std::optional<struct stat> Old;
+  TTemporary Temporary;
+  std::string Pending;
+};
+
+TExportFile::TExportFile(const std::string& FileName)
+    : Open(std::make_unique<TOpen>(FileName, ResolvedTarget(FileName))) {}
+
+TExportFile::~TExportFile() = default;
+
+void TExportFile::Write(std::string_view Line) {
+  Open->Pending.append(Line).append("\r\n");
+  if (Open->Pending.size() < WriteBlock) return;
+  Open->Temporary.Append(Open->Pending);
+  Open->Pending.clear();
+}
+
+void TExportFile::Commit() {
+  Open->Temporary.Append(Open->Pending);
+  Open->Pending.clear();
+  Open->Temporary.Replace(Open->Target, Open->Old);
+}
+
+namespace {
+
 void WriteWhole(const std::string& FileName, const std::string& Text) {
   const fs::path Target = ResolvedTarget(FileName);
   const std::optional<struct stat> Old = WritableTarget(FileName, Target);
-  TTemporary(FileName, Target).Replace(Text, Target, Old);
+  TTemporary Temporary(FileName, Target);
+  Temporary.Append(Text);
+  Temporary.Replace(Target, Old);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Text files as lists of lines, the way the network file and the settings file are kept.
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,3 +33,22 @@ void WriteLines(const std::string& FileName, const std::vector<std::string>& Lin
 // WriteLines for the tables that other programs read (sweeps of millions of points): no limit
 // to the size.
 void WriteExport(const std::string& FileName, const std::vector<std::string>& Lines);
+
+// A table written as its lines come, whole or not at all like WriteExport: the lines reach the
+// temporary beside the target in blocks, and Commit brings them to the disk and renames the
+// temporary over the target. One that ends without Commit removes its temporary and leaves the
+// target as it was. Raises EFileError.
+class TExportFile {
+public:
+  explicit TExportFile(const std::string& FileName);
+  ~TExportFile();
+  TExportFile(const TExportFile&) = delete;
+  TExportFile& operator=(const TExportFile&) = delete;
+
+  void Write(std::string_view Line);  // ended by CR LF
+  void Commit();
+
+private:
+  struct TOpen;
+  std::unique_ptr<TOpen> Open;
+};

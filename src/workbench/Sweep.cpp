@@ -11,17 +11,24 @@
 using netcalc_detail::Ext;
 using netcalc_detail::Store;
 
-std::vector<double> SweepFrequencies(double From, double To, int Points, TSweepScale Scale) {
-  std::vector<double> F(static_cast<std::size_t>(std::max(Points, 0)));
+std::vector<double> SweepFrequencies(double From, double To, int Points, TSweepScale Scale, int First, int Count) {
+  std::vector<double> F(static_cast<std::size_t>(std::max(Count, 0)));
   const int Last = Points - 1;
   const Ext Span = Ext(To) - From;
   const Ext LogRatio = Scale == TSweepScale::Log ? std::log(Ext(To) / From) : 0;
-  for (int i = 0; i < Points; ++i) {
+  for (std::size_t k = 0; k < F.size(); ++k) {
+    const int i = First + static_cast<int>(k);
     const Ext Fraction = Last > 0 ? Ext(i) / Last : 0;
-    F[i] = Scale == TSweepScale::Log ? Store(From * std::exp(Fraction * LogRatio)) : Store(From + Fraction * Span);
+    // The last point is To itself, not the last bit of a rounded exponential or product.
+    F[k] = i == Last && Last > 0       ? To
+           : Scale == TSweepScale::Log ? Store(From * std::exp(Fraction * LogRatio))
+                                       : Store(From + Fraction * Span);
   }
-  if (Points > 1) F.back() = To;  // not the last bit of a rounded exponential or product
   return F;
+}
+
+std::vector<double> SweepFrequencies(double From, double To, int Points, TSweepScale Scale) {
+  return SweepFrequencies(From, To, Points, Scale, 0, Points);
 }
 
 TSweepPoint EvaluatePoint(TNetWork& Net) {

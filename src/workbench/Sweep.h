@@ -15,6 +15,8 @@ enum class TSweepScale { Linear, Log };
 // Points frequencies from From to To, both ends included and exact (one point gives From
 // alone), in equal steps or, on the log scale, in equal ratios (which needs 0 < From).
 std::vector<double> SweepFrequencies(double From, double To, int Points, TSweepScale Scale);
+// Count of them from the one numbered First (from 0), for a sweep taken in blocks.
+std::vector<double> SweepFrequencies(double From, double To, int Points, TSweepScale Scale, int First, int Count);
 
 // The points where the evaluation ran; the others were left out because a floating-point fault
 // stopped it there.

@@ -16,7 +16,11 @@ inline constexpr const char* SweepHeader =
 std::vector<std::string> NodeLines(const TNetWork& Net);
 
 std::vector<std::string> SweepCsvLines(std::span<const TSweepPoint> Points);
+std::vector<std::string> SweepCsvRows(std::span<const TSweepPoint> Points);  // without the header
 
 // Touchstone one-port of the input reflection, and two-port of the ladder without its load.
 std::vector<std::string> S1pLines(std::span<const TSweepPoint> Points, double Zn, const std::string& Comment);
 std::vector<std::string> S2pLines(std::span<const TTwoPortPoint> Points, double Zn, const std::string& Comment);
+// Their data lines alone, to follow TouchstoneHeader.
+std::vector<std::string> S1pRows(std::span<const TSweepPoint> Points);
+std::vector<std::string> S2pRows(std::span<const TTwoPortPoint> Points);

@@ -174,12 +174,13 @@ TEST(CliSweep, TwoPortTerminatedInTheLoadGivesTheInputReflection) {
   }
 }
 
+// Over several blocks of points, as the rows are written while the sweep goes on.
 TEST(CliSweep, OutputFileIsTheTableWholeWithLinesEndedByCrLf) {
   const TTempDir Dir;
   TNetWork Net;
   QuarterWave(Net);
   Save(Dir, "quarter.snf", Net);
-  const std::vector<std::string> Sweep{"sweep", "quarter.snf", "--from", "1M", "--to", "1G", "--points", "20000"};
+  const std::vector<std::string> Sweep{"sweep", "quarter.snf", "--from", "1M", "--to", "1G", "--points", "150000"};
   const TRun Printed = RunCli(Dir, Sweep);
   auto ToFile = Sweep;
   ToFile.insert(ToFile.end(), {"--output", "table.csv"});
@@ -230,6 +231,8 @@ TEST(CliFailures, OneLineNamingTheArgumentOrFile) {
        "open.snf: 3 of 3 points left out, the first at 1e+06 Hz: Floating point division by zero"},
       {{"sweep", "open.snf", "--from", "1M", "--to", "2M", "--points", "3", "--format", "s2p"}, 1,
        "open.snf: 3 of 3 points left out"},
+      {{"sweep", "open.snf", "--from", "1M", "--to", "2M", "--points", "3", "--output", "old.csv"}, 1,
+       "open.snf: 3 of 3 points left out"},
       {{"eval", "open.snf"}, 1, "open.snf at 1e+08 Hz: Floating point division by zero"},
   };
   const TTempDir Dir;
@@ -243,6 +246,7 @@ TEST(CliFailures, OneLineNamingTheArgumentOrFile) {
   Net.Elements[2].SetElementType(Cp);
   Net.Elements[2].SetValue(0);
   Save(Dir, "open.snf", Net);
+  Dir.Write("old.csv", "old");
   for (const auto& C : Cases) {
     const TRun R = RunCli(Dir, C.Arguments);
     const std::string Args = ::testing::PrintToString(C.Arguments);
@@ -254,6 +258,8 @@ TEST(CliFailures, OneLineNamingTheArgumentOrFile) {
     EXPECT_NE(Err[0].find(C.Named), std::string::npos) << Err[0];
   }
   EXPECT_FALSE(std::filesystem::exists(Dir / "no"));
+  EXPECT_EQ(Dir.Bytes("old.csv"), "old");
+  EXPECT_FALSE(std::filesystem::exists(Dir / "old.csv.zomar-save"));
 }
 
 TEST(CliFailures, AFullDiskIsNoSuccess) {

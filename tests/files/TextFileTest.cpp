@@ -159,6 +159,46 @@ TEST(WriteLines, EverySavedFileOpensAgain) {
   EXPECT_EQ(Dir.Entries(), std::set<std::string>{"largest"});
 }
 
+// A table larger than our own files reaches the target only when committed; one abandoned or cut
+// short by a full disk (played by a file-size limit) leaves the old file and no temporary.
+TEST(ExportFile, ReplacesTheTargetOnlyWhenCommitted) {
+  TTempDir Dir;
+  Dir.Write("t.csv", "old");
+  constexpr int Rows = 200'000;
+  const auto WriteRows = [&](TExportFile& F) {
+    for (int i = 0; i < Rows; ++i) F.Write("0123456789");
+  };
+  {
+    TExportFile F(Dir / "t.csv");
+    WriteRows(F);
+    EXPECT_EQ(Dir.Bytes("t.csv"), "old");
+  }
+  EXPECT_EQ(Dir.Bytes("t.csv"), "old");
+  EXPECT_EQ(Dir.Entries(), std::set<std::string>{"t.csv"});
+  rlimit Old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &Old), 0);
+  const rlimit Small{64, Old.rlim_max};
+  const auto PreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &Small), 0);
+  const std::string Error = ErrorOf<EFileError>([&] {
+    TExportFile F(Dir / "t.csv");
+    WriteRows(F);
+    F.Commit();
+  });
+  setrlimit(RLIMIT_FSIZE, &Old);
+  std::signal(SIGXFSZ, PreviousHandler);
+  EXPECT_EQ(Error, Dir / "t.csv" + ": File too large");
+  EXPECT_EQ(Dir.Bytes("t.csv"), "old");
+  EXPECT_EQ(Dir.Entries(), std::set<std::string>{"t.csv"});
+  TExportFile F(Dir / "t.csv");
+  WriteRows(F);
+  F.Commit();
+  std::string Expected;
+  for (int i = 0; i < Rows; ++i) Expected += "0123456789\r\n";
+  EXPECT_TRUE(Dir.Bytes("t.csv") == Expected);
+  EXPECT_EQ(Dir.Entries(), std::set<std::string>{"t.csv"});
+}
+
 TEST(ReadLines, ReportsWhatItCannotRead) {
   TTempDir Dir;
   EXPECT_EQ(ErrorOf<EFileError>([&] { ReadLines(Dir / "none"); }), Dir / "none" + ": No such file or directory");

@@ -80,6 +80,20 @@ TEST(SweepFrequencies, NeverStepsBackOverAMillionPoints) {
   }
 }
 
+// A sweep taken in blocks has exactly the frequencies of the whole list, the last one To itself.
+TEST(SweepFrequencies, BlocksMakeTheWholeList) {
+  for (const TSweepScale Scale : {TSweepScale::Linear, TSweepScale::Log}) {
+    const std::vector<double> Whole = SweepFrequencies(3e5, 7e9, 1000, Scale);
+    std::vector<double> Blocks;
+    for (int First = 0; First < 1000; First += 300) {
+      const std::vector<double> B = SweepFrequencies(3e5, 7e9, 1000, Scale, First, std::min(300, 1000 - First));
+      Blocks.insert(Blocks.end(), B.begin(), B.end());
+    }
+    EXPECT_EQ(Blocks, Whole);
+    EXPECT_EQ(Blocks.back(), 7e9);
+  }
+}
+
 TEST(Reflection, GivesGammaVswrAndReturnLoss) {
   struct {
     TComplex Z;
