@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <stdexcept>
 #include <thread>
 
 #include "network/SweepKernel.h"
@@ -45,7 +46,8 @@ TLadderSpans LadderSpans(std::span<const double> F, const TSweepLoad& Load, TLad
 }
 
 // Sized for the points; NaN throughout when the reference is to decide every one.
-bool PrepareLadder(const TSweepProgram& Program, std::size_t N, TLadderResult& R) {
+bool PrepareLadder(const TSweepProgram& Program, std::size_t N, const TSweepLoad& Load, TLadderResult& R) {
+  if (Load.Re.size() != N || Load.Im.size() != N) throw std::invalid_argument("a sweep needs a load at every frequency");
   Size(N, R.ZinRe, R.ZinIm, R.Transfer);
   if (Program.ReferenceOnly) FillNaN(R.ZinRe, R.ZinIm, R.Transfer);
   return !Program.ReferenceOnly;
@@ -59,7 +61,7 @@ TSweepLoad FixedLoad(const TNetWork& Net, std::size_t Points) {
 
 void EvaluateLadder(const TSweepProgram& Program, std::span<const double> Frequencies, const TSweepLoad& Load,
                     TLadderResult& Result) {
-  if (!PrepareLadder(Program, Frequencies.size(), Result)) return;
+  if (!PrepareLadder(Program, Frequencies.size(), Load, Result)) return;
   SplitAcrossCores(Frequencies.size(), [&](std::size_t Begin, std::size_t End) {
     RunLadder(Program, LadderSpans(Frequencies, Load, Result, Begin, End));
   });
@@ -67,7 +69,7 @@ void EvaluateLadder(const TSweepProgram& Program, std::span<const double> Freque
 
 void EvaluateLadderOnOneCore(const TSweepProgram& Program, std::span<const double> Frequencies, const TSweepLoad& Load,
                              TLadderResult& Result) {
-  if (!PrepareLadder(Program, Frequencies.size(), Result)) return;
+  if (!PrepareLadder(Program, Frequencies.size(), Load, Result)) return;
   RunLadder(Program, LadderSpans(Frequencies, Load, Result, 0, Frequencies.size()));
 }
 

@@ -50,6 +50,7 @@ struct TLadderResult {
 };
 
 // Both use as many cores as a sweep of that size pays for; the second keeps to the calling one.
+// A load without a value for every frequency raises std::invalid_argument.
 void EvaluateLadder(const TSweepProgram& Program, std::span<const double> Frequencies, const TSweepLoad& Load,
                     TLadderResult& Result);
 void EvaluateLadderOnOneCore(const TSweepProgram& Program, std::span<const double> Frequencies, const TSweepLoad& Load,

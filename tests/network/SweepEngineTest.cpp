@@ -172,6 +172,9 @@ TEST(SweepEngine, TakesTheLoadOfEveryFrequencyFromItsArray) {
       EXPECT_LT(std::abs(Engine.Transfer[i] - R->Transfer), Tolerance * std::abs(R->Transfer)) << Trial;
     }
   }
+  TLadderResult Engine;
+  const TSweepLoad Short{{50}, {0}};
+  EXPECT_THROW(EvaluateLadder(CompileSweep(TNetWork()), std::vector{1e6, 2e6}, Short, Engine), std::invalid_argument);
 }
 
 // Terminated in the load, the chain matrix gives the input impedance of the whole ladder.
