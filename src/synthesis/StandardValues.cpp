@@ -66,3 +66,10 @@ std::vector<double> NeighbouringValues(double Value, TESeries S) {
     }
   return {Below, Above};
 }
+
+double NextStandardValue(double Value, TESeries S, bool Up) {
+  const std::vector<double> Near = NeighbouringValues(Value, S);
+  if (Near.size() == 2) return Up ? Near[1] : Near[0];
+  // A standard value itself: its neighbours are those of a value just beside it.
+  return NeighbouringValues(Up ? Value * (1 + 1e-6) : Value * (1 - 1e-6), S)[Up ? 1 : 0];
+}

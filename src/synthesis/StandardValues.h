@@ -15,3 +15,6 @@ std::span<const int> SeriesDecade(TESeries S);
 
 // The nearest standard values below and above Value (> 0); just one where Value is standard.
 std::vector<double> NeighbouringValues(double Value, TESeries S);
+
+// The standard value next above (Up) or below Value (> 0), never Value itself.
+double NextStandardValue(double Value, TESeries S, bool Up);

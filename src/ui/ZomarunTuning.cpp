@@ -6,15 +6,18 @@
 #include "ui/ValueEdit.h"
 #include "ui/Zomarun.h"
 
-// A wheel notch or key moves the value by about 1 % (Shift: 10 %) and recalculates at once; the
-// steps of one gesture, ended by a pause, are one undo step.
+// A wheel notch or key moves the value by about 1 % (Shift: 10 %, Ctrl: to the next E24 value)
+// and recalculates at once; the steps of one gesture, ended by a pause, are one undo step.
 void TForm1::TuneValue(int Position, int Notches, Qt::KeyboardModifiers Shift) {
   const TElementType T = Net->Elements[Position + 1].ElementType;
   if (T == TElementType::None || T == TElementType::Stub) return;
   Commit(Position);
   if (!TuneTimer->isActive()) Workbench->BeginGesture();
   TuneTimer->start();
-  Workbench->Tune(Position, Notches, Shift.testFlag(Qt::ShiftModifier) ? TTuneStep::Coarse : TTuneStep::Fine);
+  const TTuneStep Step = Shift.testFlag(Qt::ControlModifier) ? TTuneStep::Series
+                         : Shift.testFlag(Qt::ShiftModifier) ? TTuneStep::Coarse
+                                                             : TTuneStep::Fine;
+  Workbench->Tune(Position, Notches, Step);
   ValueEdits[Position]->ShowText(QString::fromStdString(FormatExact(3, UnitName(T), Net->Elements[Position + 1].Value)));
   Bereken();
 }

@@ -9,6 +9,7 @@
 #include "network/ExactText.h"
 #include "network/ValueText.h"
 #include "platform/Dialogs.h"
+#include "synthesis/StandardValues.h"
 
 using netcalc_detail::Divide;
 using netcalc_detail::Ext;
@@ -40,8 +41,10 @@ void ReportStubs(const TNetWork& Net) {
          " a Stub, which has no model of its own: it is calculated as a through connection.");
 }
 
-// One step up or down; at three digits 1 % always changes the value that shows.
+// One step up or down; at three digits 1 % always changes the value that shows. A negative value
+// steps through the series by its magnitude.
 double TunedValue(double Value, bool Up, TTuneStep Step) {
+  if (Step == TTuneStep::Series) return std::copysign(NextStandardValue(std::fabs(Value), TESeries::E24, Up == (Value > 0)), Value);
   const double Factor = Step == TTuneStep::Fine ? 1.01 : 1.1;
   return ShownValue(3, "", Up ? Value * Factor : Value / Factor);
 }

@@ -23,8 +23,8 @@ struct TSettingsRead {
   std::string Note;    // what it could not give, as one message; empty when all went well
 };
 
-// How far one tuning step moves a value: about 1 % or 10 %.
-enum class TTuneStep { Fine, Coarse };
+// How far one tuning step moves a value: about 1 %, 10 %, or to the next value of the E24 series.
+enum class TTuneStep { Fine, Coarse, Series };
 
 struct TScanRange {
   double Start = 0, Stop = 0;

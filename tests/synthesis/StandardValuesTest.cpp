@@ -58,6 +58,13 @@ TEST(StandardValues, Neighbours) {
   }
 }
 
+// Never the value itself, also across a decade.
+TEST(StandardValues, NextValueUpAndDown) {
+  const std::tuple<double, bool, double> Cases[] = {
+      {6.72e-8, true, 6.8e-8}, {6.8e-8, true, 7.5e-8}, {6.8e-8, false, 6.2e-8}, {1e-9, false, 9.1e-10}, {9.1e3, true, 1e4}};
+  for (const auto& [Value, Up, Next] : Cases) EXPECT_NEAR(NextStandardValue(Value, E24, Up), Next, 1e-12 * Next) << Value;
+}
+
 TEST(StandardValues, Names) {
   for (const TESeries S : {E6, E12, E24, E48, E96}) EXPECT_EQ(SeriesFromName(SeriesName(S)), S);
   EXPECT_FALSE(SeriesFromName("E192"));

@@ -40,6 +40,10 @@ TEST_F(Tuning, WheelAndAltArrowsStepTheValueAndRecalculate) {
   Form->ButClick(Form->B1);
   QTest::keyClick(Form->Edit1, Qt::Key_Up, Qt::AltModifier);
   EXPECT_EQ(Text(Form->Edit1), "67.2 nH");
+  Wheel(Form->Edit1, 1, Qt::ControlModifier);  // the next E24 value, and the one after a standard one
+  Wheel(Form->Edit1, 1, Qt::ControlModifier);
+  Wheel(Form->Edit1, -3, Qt::ControlModifier);
+  EXPECT_EQ(Text(Form->Edit1), "56 nH");
   LeftClick(Form->PaintBox2, 7);  // a line's length steps too
   Wheel(Form->Edit2, 1);
   EXPECT_EQ(std::tuple(Text(Form->Edit2), Element(2).LineLength), std::tuple("404 mm", 0.404));
