@@ -19,11 +19,15 @@ bool IsSeries(TElementType T) {
 
 }  // namespace
 
+bool HasLineData(TElementType T) {
+  return T == TElementType::Line || T == TElementType::OpenStub || T == TElementType::ShortStub;
+}
+
 void TElement::SetElementType(TElementType T) { ElementType = T; }
 
 void TElement::SetValue(double V) {
   Value = V;
-  if (ElementType == TElementType::Line) LineLength = V;
+  if (HasLineData(ElementType)) LineLength = V;
 }
 
 void TElement::SetLineLength(double L) {
@@ -102,6 +106,18 @@ void TerminatedLine(const TComplex& ZLoad, const TComplex& Z0c, const TComplex& 
   CDiv(N, D, Zin);
 }
 
+// The stub's impedance Z0c N / D (N / D is coth for an open one, tanh for a short one) in parallel
+// with ZP, written without the stub's own impedance, which is infinite for an open stub of length 0.
+void ParallelStub(const TComplex& ZP, const TComplex& Z0c, const TComplex& N, const TComplex& D, TComplex& Z) {
+  TComplex A, B, Num;
+  CMul(ZP, N, A);
+  CMul(Z0c, A, Num);
+  CMul(ZP, D, A);
+  CMul(Z0c, N, B);
+  CAdd(A, B, B);
+  CDiv(Num, B, Z);
+}
+
 }  // namespace
 
 void TNetWork::LineZin(const TComplex& ZLoad, int Pos, double Length, TComplex& Zin) const {
@@ -165,6 +181,13 @@ void TNetWork::CalculateNode(const TElement& P, TElement& E) {
       CMul(B, S.Sinh, B);
       CAdd(A, B, E.I);
       return;
+    }
+    case TElementType::OpenStub:
+    case TElementType::ShortStub: {
+      const TLineSection S = Section(E, E.LineLength);
+      const bool Open = E.ElementType == TElementType::OpenStub;
+      ParallelStub(P.Z, S.Z0c, Open ? S.Cosh : S.Sinh, Open ? S.Sinh : S.Cosh, E.Z);
+      break;
     }
     default:
       return;

@@ -11,7 +11,12 @@
 
 #include "network/Complex.h"
 
-enum class TElementType : std::uint8_t { None = 0, Cs, Cp, Ls, Lp, Rs, Rp, Line, Stub };
+// Stub has no model of its own (a through connection); OpenStub and ShortStub are parallel stubs of line,
+// open or short at their far end, with the line data of their slot and Value their length in m.
+enum class TElementType : std::uint8_t { None = 0, Cs, Cp, Ls, Lp, Rs, Rp, Line, Stub, OpenStub, ShortStub };
+
+// A line or a stub: the types whose Value is a length and whose slot's line data counts.
+bool HasLineData(TElementType T);
 
 class TNetWork;
 
@@ -24,7 +29,7 @@ public:
   TComplex Z, V, I;
 
   void SetElementType(TElementType T);
-  void SetValue(double V);  // a Line keeps Value and LineLength equal
+  void SetValue(double V);  // a line or stub keeps Value and LineLength equal
   void SetLineLength(double L);  // also Value and ElectricalLength
   void SetZ0(double Z);
   void SetVelocityFactor(double K);  // ElectricalLength keeps its old value

@@ -9,18 +9,18 @@
 
 #include "network/Network.h"
 
-enum class TStepKind : std::uint8_t { Series, Shunt, Line };
+enum class TStepKind : std::uint8_t { Series, Shunt, Line, OpenStub, ShortStub };
 
 // How a series impedance or a shunt admittance grows with the angular frequency omega.
 enum class TOmegaLaw : std::uint8_t { Constant, Omega, InverseOmega };
 
 // One element as the engine applies it to the voltage and current of its node: a series impedance or a shunt admittance
-// (Re + j Im) times the law's factor, or a line.
+// (Re + j Im) times the law's factor, a line, or a stub's shunt admittance from its line data.
 struct TSweepStep {
   TStepKind Kind = TStepKind::Series;
   TOmegaLaw Law = TOmegaLaw::Constant;
   double Re = 0, Im = 0;
-  double Z0 = 0, NepersPerRootHz = 0, WavelengthsPerHz = 0;  // a line's
+  double Z0 = 0, NepersPerRootHz = 0, WavelengthsPerHz = 0;  // a line's or a stub's
 };
 
 // The ladder of a network compiled once for the whole sweep.

@@ -106,8 +106,23 @@ HWY_INLINE void ApplyLine(const TSweepStep& S, const TFrequency& W, TNode& N) {
   N.I = MulAdd(Scaled(P.V, 1 / S.Z0), Sinh, Mul(P.I, Cosh));
 }
 
+// I' = I + Y V with the stub's admittance Y = tanh / Z0 (open) or coth / Z0 (short); a pole of Y gives no finite
+// current, and the point goes to the reference.
+HWY_INLINE void ApplyStub(const TSweepStep& S, const TFrequency& W, TNode& N) {
+  TCx Cosh, Sinh;
+  Propagation(S, W, Cosh, Sinh);
+  const bool Open = S.Kind == TStepKind::OpenStub;
+  const TCx& Num = Open ? Sinh : Cosh;
+  const TCx& Den = Open ? Cosh : Sinh;
+  const V Scale = hn::Div(hn::Set(D(), 1 / S.Z0), hn::MulAdd(Den.Re, Den.Re, hn::Mul(Den.Im, Den.Im)));
+  const TCx Y{hn::Mul(hn::MulAdd(Num.Re, Den.Re, hn::Mul(Num.Im, Den.Im)), Scale),
+              hn::Mul(hn::MulSub(Num.Im, Den.Re, hn::Mul(Num.Re, Den.Im)), Scale)};
+  N.I = MulAdd(Y, N.V, N.I);
+}
+
 HWY_INLINE void Apply(const TSweepStep& S, const TFrequency& W, TNode& N) {
   if (S.Kind == TStepKind::Line) return ApplyLine(S, W, N);
+  if (S.Kind != TStepKind::Series && S.Kind != TStepKind::Shunt) return ApplyStub(S, W, N);
   const V K = LawFactor(S.Law, W);
   const TCx Z{hn::Mul(hn::Set(D(), S.Re), K), hn::Mul(hn::Set(D(), S.Im), K)};
   if (S.Kind == TStepKind::Series)

@@ -21,8 +21,8 @@ Ext LossFraction(const TNetWork& Net) { return Net.Q != 0 ? 1 / Ext(Net.Q) : 0; 
 // without Z0 or velocity or one whose loss is given at no frequency.
 bool LineFitsTheEngine(const TElement& E) { return E.Z0 != 0 && E.VelocityFactor != 0 && E.AttenuationFreq > 0; }
 
-TSweepStep LineStep(const TElement& E) {
-  TSweepStep S{TStepKind::Line, TOmegaLaw::Constant};
+TSweepStep LineStep(const TElement& E, TStepKind Kind) {
+  TSweepStep S{Kind, TOmegaLaw::Constant};
   S.Z0 = E.Z0;
   S.NepersPerRootHz =
       static_cast<double>(Ext(E.Attenuation) / NepersPer100m * E.LineLength / std::sqrt(Ext(E.AttenuationFreq)));
@@ -62,7 +62,13 @@ void AddStep(TSweepProgram& P, const TNetWork& Net, const TElement& E) {
     case TElementType::Line:
       P.ReferenceOnly |= !LineFitsTheEngine(E);
       P.HasLines = true;
-      P.Steps.push_back(LineStep(E));
+      P.Steps.push_back(LineStep(E, TStepKind::Line));
+      return;
+    case TElementType::OpenStub:
+    case TElementType::ShortStub:
+      P.ReferenceOnly |= !LineFitsTheEngine(E);
+      P.HasLines = true;
+      P.Steps.push_back(LineStep(E, E.ElementType == TElementType::OpenStub ? TStepKind::OpenStub : TStepKind::ShortStub));
       return;
     default:
       P.ReferenceOnly = true;

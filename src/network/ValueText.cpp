@@ -11,8 +11,9 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 9> TypeNames{"None", "Cs", "Cp", "Ls", "Lp", "Rs", "Rp", "Line", "Stub"};
-constexpr std::array<std::string_view, 9> UnitNames{"", "F", "F", "H", "H", "ohm", "ohm", "m", ""};
+constexpr std::array<std::string_view, 11> TypeNames{"None", "Cs", "Cp", "Ls", "Lp",   "Rs",
+                                                     "Rp",   "Line", "Stub", "OpenStub", "ShortStub"};
+constexpr std::array<std::string_view, 11> UnitNames{"", "F", "F", "H", "H", "ohm", "ohm", "m", "", "m", "m"};
 
 struct TPrefixLetter {
   char Letter;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <complex>
+#include <numbers>
 #include <random>
 #include <tuple>
 
@@ -164,6 +165,44 @@ TEST(NetWork, LoadNodeAndZeroValues) {
   ExpectClose(Zin, Cx(33, 12), 1e-15L);
 }
 
+// A lossless stub of an eighth wave (100 MHz, velocity factor 0.67) adds +j/Z0 when open and -j/Z0
+// when short; a lossy one adds tanh(gamma l) / Z0 or coth(gamma l) / Z0. Of length 0 an open stub
+// passes the impedance on and a short one shorts the node.
+TEST(NetWork, StubsAddTheAdmittanceOfTheirLine) {
+  const double Eighth = 0.67 * 3e8 / 1e8 / 8;
+  const long double Alpha = std::sqrt(10.0L) * 12 / 869;
+  const Cx GammaL(Alpha * 1.3L, 2 * std::numbers::pi_v<long double> * 1e8L * 1.3L / (0.67L * 3e8L));
+  const Cx Load(30, -20);
+  const struct {
+    TElementType Type;
+    double Length, Z0, Attenuation;
+    Cx Z;
+  } Cases[] = {
+      {OpenStub, Eighth, 50, 0, 1.0L / (1.0L / Load + Cx(0, 1.0L / 50))},
+      {ShortStub, Eighth, 50, 0, 1.0L / (1.0L / Load - Cx(0, 1.0L / 50))},
+      {OpenStub, Eighth, 75, 0, 1.0L / (1.0L / Load + Cx(0, 1.0L / 75))},
+      {OpenStub, 1.3, 75, 12, 1.0L / (1.0L / Load + std::tanh(GammaL) / 75.0L)},
+      {ShortStub, 1.3, 75, 12, 1.0L / (1.0L / Load + 1.0L / std::tanh(GammaL) / 75.0L)},
+      {OpenStub, 0, 50, 5, Load},
+  };
+  for (const auto& C : Cases) {
+    TNetWork Net;
+    Build(Net, Load.real(), Load.imag(), {{C.Type, C.Length}});
+    TElement& E = Net.Elements[2];
+    E.SetZ0(C.Z0);
+    E.SetAttenuation(C.Attenuation);
+    Net.Calculate();
+    SCOPED_TRACE(TypeName(C.Type) + " " + std::to_string(C.Length));
+    EXPECT_EQ(E.LineLength, C.Length);
+    ExpectClose(E.Z, C.Z, 1e-12L);
+    ExpectClose(E.V, Load, 1e-15L);
+    ExpectClose(E.Z, Of(E.V) / Of(E.I));
+  }
+  TNetWork Net;
+  Build(Net, 30, -20, {{ShortStub, 0}}).Calculate();
+  EXPECT_EQ(Of(Net.Elements[2].Z), Cx(0));
+}
+
 constexpr TComplex Stale{-7, -7};
 
 TNetWork& MakeStale(TNetWork& Net) {
@@ -230,6 +269,10 @@ INSTANTIATE_TEST_SUITE_P(
         TFault{.Name = "LineAtZeroHertzWithoutAttenuationFrequency", .Type = Line, .Frequency = 0,
                .AttenuationFreq = 0, .Message = Invalid},
         TFault{.Name = "LineSoLossyItsHyperbolicsOverflow", .Type = Line, .Attenuation = 1e6, .Message = Overflow},
+        TFault{.Name = "OpenStubWithoutVelocityFactor", .Type = OpenStub, .VelocityFactor = 0},
+        TFault{.Name = "ShortStubWithoutAttenuationFrequency", .Type = ShortStub, .AttenuationFreq = 0},
+        TFault{.Name = "ShortStubSoLossyItsHyperbolicsOverflow", .Type = ShortStub, .Attenuation = 1e6,
+               .Message = Overflow},
         TFault{.Name = "ReactanceBeyondTheDoubleRange", .Type = Ls, .Value = 1e300, .Message = Overflow}),
     [](const auto& Info) { return std::string(Info.param.Name); });
 
@@ -240,7 +283,7 @@ TEST(NetWork, NoEvaluationLeavesANonFiniteResult) {
     const double Magnitude = std::pow(10.0, std::uniform_real_distribution<double>(-320, 308)(Random));
     return std::array{0.0, -Magnitude, Magnitude, Magnitude}[Random() % 4];
   };
-  const auto Step = [&] { return TStep{static_cast<TElementType>(Random() % 9), Any()}; };
+  const auto Step = [&] { return TStep{static_cast<TElementType>(Random() % 11), Any()}; };
   int Completed = 0;
   for (int Trial = 0; Trial < 3000; ++Trial) {
     TNetWork Net;

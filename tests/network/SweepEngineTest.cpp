@@ -68,8 +68,8 @@ double Condition(TNetWork& Net, double F, const TReference& At) {
   };
   for (int Slot = 0; Slot <= Net.NrOfElements + 1; ++Slot) {
     TElement& E = Net.Elements[Slot];
-    Probe(E.ElementType == Line ? E.LineLength : E.Value);
-    if (E.ElementType == Line) Probe(E.Z0);
+    Probe(HasLineData(E.ElementType) ? E.LineLength : E.Value);
+    if (HasLineData(E.ElementType)) Probe(E.Z0);
   }
   Probe(Net.Q);
   const std::optional<TReference> Moved = Reference(Net, F * (1 + h));
@@ -77,7 +77,7 @@ double Condition(TNetWork& Net, double F, const TReference& At) {
   return std::max(Worst, RelativeError(Moved->Zin, At.Zin) / h);
 }
 
-// Reactances of 0.1 to 10 Zn at the ladder's centre frequency, lines of up to a few wavelengths with loss given
+// Reactances of 0.1 to 10 Zn at the ladder's centre frequency, lines and stubs of up to a few wavelengths with loss given
 // anywhere from 1 MHz to 1 GHz, loads with a zero part now and then.
 struct TLadderMaker {
   std::mt19937 Random{2024};
@@ -85,7 +85,7 @@ struct TLadderMaker {
   double LogUniform(double A, double B) { return std::exp(Uniform(std::log(A), std::log(B))); }
 
   double Make(TNetWork& Net) {
-    static const TElementType Types[] = {Cs, Cp, Ls, Lp, Rs, Rp, Line, Line, None, Stub};
+    static const TElementType Types[] = {Cs, Cp, Ls, Lp, Rs, Rp, Line, Line, None, Stub, OpenStub, ShortStub};
     const double F0 = LogUniform(1e5, 1e9), Omega0 = 2 * std::numbers::pi * F0;
     Net.SetNrOfElements(std::uniform_int_distribution(2, 12)(Random));
     Net.Q = Uniform(0, 1) < 0.3 ? 0 : LogUniform(5, 500);
@@ -106,6 +106,8 @@ struct TLadderMaker {
           E.SetValue(X / Omega0);
           break;
         case Line:
+        case OpenStub:
+        case ShortStub:
           E.SetZ0(LogUniform(20, 150));
           E.SetVelocityFactor(Uniform(0.5, 1));
           E.SetAttenuation(Uniform(0, 1) < 0.3 ? 0 : LogUniform(0.1, 50));
@@ -221,10 +223,14 @@ TEST(SweepEngine, LeavesToTheReferenceWhatItTreatsInItsOwnWay) {
       {"line of Z0 0", Line, 1, 1e8, true, true, [](TNetWork& N) { N.Elements[2].SetZ0(0); }},
       {"line loss at 0 Hz", Line, 1, 1e8, true, true, [](TNetWork& N) { N.Elements[2].SetAttenuationFreq(0); }},
       {"line past the double range", Line, 1, 1e8, true, true, [](TNetWork& N) { N.Elements[2].SetAttenuation(1e6); }},
-      {"an element type with no model here", static_cast<TElementType>(9), 1, 1e8, true, true, Nothing},
+      {"open stub without velocity", OpenStub, 1, 1e8, true, true,
+       [](TNetWork& N) { N.Elements[2].SetVelocityFactor(0); }},
+      {"short stub of 0 m", ShortStub, 0, 1e8, true, true, Nothing},
+      {"an element type with no model here", static_cast<TElementType>(11), 1, 1e8, true, true, Nothing},
       {"Zn of 0", Ls, 1e-7, 1e8, false, true, [](TNetWork& N) { N.SetZn(0); }},
       {"series C of 0 F", Cs, 0, 1e8, false, false, Nothing},
       {"a stub passes through", Stub, 1, 1e8, false, false, Nothing},
+      {"open stub of 0 m", OpenStub, 0, 1e8, false, false, Nothing},
       {"series L at 0 Hz", Ls, 1e-7, 0, false, false, Nothing},
       {"load of 0 ohm", Rs, 10, 1e8, false, false, [](TNetWork& N) { N.Elements[1].SetValue(0); }},
   };

@@ -141,9 +141,9 @@ TEST(FormatValueText, ReadsBackToThreeDigits) {
 }
 
 TEST(TypeText, NamesAndUnits) {
-  const char* Names[] = {"None", "Cs", "Cp", "Ls", "Lp", "Rs", "Rp", "Line", "Stub"};
-  const char* Units[] = {"", "F", "F", "H", "H", "ohm", "ohm", "m", ""};
-  for (int t = 0; t <= 8; ++t) {
+  const char* Names[] = {"None", "Cs", "Cp", "Ls", "Lp", "Rs", "Rp", "Line", "Stub", "OpenStub", "ShortStub"};
+  const char* Units[] = {"", "F", "F", "H", "H", "ohm", "ohm", "m", "", "m", "m"};
+  for (int t = 0; t <= 10; ++t) {
     EXPECT_EQ(TypeName(static_cast<TElementType>(t)), Names[t]);
     EXPECT_EQ(UnitName(static_cast<TElementType>(t)), Units[t]);
     EXPECT_EQ(TypeFromName(Names[t]), static_cast<TElementType>(t));
