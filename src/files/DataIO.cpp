@@ -56,8 +56,8 @@ void ReadElement(const std::vector<std::string>& Lines, int i, TNetWork& Net) {
   int Next = 3;
   if (i == 0) Net.Elements[0].SetValue(FileFloat(Data(Next++)));
   // The line data follow the block's value lines, for the load as for any element, as the
-  // writer puts them.
-  if (E.ElementType == TElementType::Line) {
+  // writer puts them; a stub has them as a line does.
+  if (HasLineData(E.ElementType)) {
     E.SetLineLength(FileFloat(Data(Next)));
     E.SetZ0(FileFloat(Data(Next + 1)));
     E.SetVelocityFactor(FileFloat(Data(Next + 2)));
@@ -145,7 +145,7 @@ std::vector<std::string> SnfLines(const TNetWork& Net, const std::string& Circui
     L.push_back(TypeName(E.ElementType));
     L.push_back(FileNumber(E.Value));
     if (i == 0) L.push_back(FileNumber(Net.Elements[0].Value));
-    if (E.ElementType == TElementType::Line) {
+    if (HasLineData(E.ElementType)) {
       for (double V : {E.LineLength, E.Z0, E.VelocityFactor, E.Attenuation, E.AttenuationFreq})
         L.push_back(FileNumber(V));
     }

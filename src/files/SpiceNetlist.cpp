@@ -37,6 +37,8 @@ public:
       case TElementType::Lp: Inductor(Name, Before, "0", E.Value); return;
       case TElementType::Rp: Add("R" + Name, Before, "0", E.Value); return;
       case TElementType::Line: Line(Name, Before, Node, E); break;
+      case TElementType::OpenStub: Line(Name, Before, "s" + std::to_string(Position), E); return;
+      case TElementType::ShortStub: Line(Name, Before, "0", E); return;
       default: return;  // a None or a Stub passes the node on
     }
     Current = Node;

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cfloat>
 #include <climits>
 #include <cmath>
 #include <random>
+#include <tuple>
 
 #include "FakeDialogs.h"
 #include "FileTesting.h"
@@ -80,9 +82,9 @@ void FillRandomly(TNetWork& Net, std::mt19937_64& Random) {
     Net.Creator += std::array{":Q", ":1", ":NrofElements", "#", " ", "\t", ":Element data", "\xE9"}[Pick(8)];
   for (int Slot = 1; Slot <= Net.NrOfElements + 1; ++Slot) {
     TElement& E = Net.Elements[Slot];
-    E.SetElementType(static_cast<TElementType>(Pick(9)));
+    E.SetElementType(static_cast<TElementType>(Pick(11)));
     for (double* V : {&E.Value, &E.Z0, &E.VelocityFactor, &E.Attenuation, &E.AttenuationFreq}) *V = Any();
-    if (E.ElementType == Line) E.LineLength = E.Value = Ordinary();
+    if (HasLineData(E.ElementType)) E.LineLength = E.Value = Ordinary();
   }
 }
 
@@ -99,6 +101,38 @@ TEST(Snf, RandomNetworksComeBackTo15Digits) {
     ASSERT_EQ(Saved(Copy), Saved(Original)) << "trial " << Trial;
     EXPECT_EQ(Copy.Creator, Original.Creator);
     EXPECT_EQ(Copy.Title, "Network file: " + CircuitName(Name));
+  }
+}
+
+// Each stub keeps its own line data, written after its value as a line's are.
+TEST(Snf, StubsComeBackWithTheirLineData) {
+  TTempDir Dir;
+  TNetWork Net, Copy;
+  Net.SetNrOfElements(3);
+  const struct {
+    TElementType Type;
+    double Length, Z0, VelocityFactor, Attenuation, AttenuationFreq;
+  } Stubs[] = {{OpenStub, 0.125, 75, 0.8, 2.5, 1e8}, {ShortStub, 0.3, 35, 0.66, 0, 3e7}};
+  int Slot = 2;
+  for (const auto& S : Stubs) {
+    TElement& E = Net.Elements[Slot++];
+    E.SetElementType(S.Type);
+    E.SetZ0(S.Z0);
+    E.SetVelocityFactor(S.VelocityFactor);
+    E.SetAttenuation(S.Attenuation);
+    E.SetAttenuationFreq(S.AttenuationFreq);
+    E.SetLineLength(S.Length);
+  }
+  SaveAndLoad(Net, Dir / "stubs.snf", Copy);
+  const Lines File = Saved(Net);
+  const auto At = std::find(File.begin(), File.end(), ":2");
+  ASSERT_NE(At, File.end());
+  EXPECT_EQ(Lines(At, At + 8), (Lines{":2", "ShortStub", "0.3", "0.3", "35", "0.66", "0", "30000000"}));
+  Slot = 2;
+  for (const auto& S : Stubs) {
+    const TElement& E = Copy.Elements[Slot++];
+    EXPECT_EQ(std::tuple(E.ElementType, E.Value, E.LineLength, E.Z0, E.VelocityFactor, E.Attenuation, E.AttenuationFreq),
+              std::tuple(S.Type, S.Length, S.Length, S.Z0, S.VelocityFactor, S.Attenuation, S.AttenuationFreq));
   }
 }
 

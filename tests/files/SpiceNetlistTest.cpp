@@ -32,14 +32,15 @@ std::optional<Cx> SpiceZin(const std::vector<std::string>& Netlist) {
   return std::nullopt;
 }
 
-// Random lossless ladders of every lumped type and lines, with a complex load: ngspice's input
+// Random lossless ladders of every lumped type, lines and stubs, with a complex load: ngspice's input
 // impedance is the workbench's to the digits it prints.
 TEST(SpiceNetlist, NgspiceGivesTheWorkbenchsInputImpedance) {
   if (std::system("ngspice --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "ngspice is not installed";
   TTempDir Dir;
   std::mt19937 Random(5);
   const TElementType Types[] = {TElementType::Cs, TElementType::Cp, TElementType::Ls, TElementType::Lp,
-                                TElementType::Rs, TElementType::Rp, TElementType::Line, TElementType::None};
+                                TElementType::Rs, TElementType::Rp, TElementType::Line, TElementType::None,
+                                TElementType::OpenStub, TElementType::ShortStub};
   for (int Trial = 0; Trial < 12; ++Trial) {
     TNetWork Net;
     Net.SetNrOfElements(5);
@@ -56,7 +57,9 @@ TEST(SpiceNetlist, NgspiceGivesTheWorkbenchsInputImpedance) {
       switch (E.ElementType) {
         case TElementType::Cs: case TElementType::Cp: E.SetValue(1 / (W * X)); break;
         case TElementType::Ls: case TElementType::Lp: E.SetValue(X / W); break;
-        case TElementType::Line: E.SetLineLength(0.66 * 3e8 / Net.GetFrequency() * 0.37); break;
+        case TElementType::Line:
+        case TElementType::OpenStub:
+        case TElementType::ShortStub: E.SetLineLength(0.66 * 3e8 / Net.GetFrequency() * 0.37); break;
         default: E.SetValue(X); break;
       }
     }
