@@ -86,6 +86,7 @@ private:
   void DrawRp(const TNetWork& Network, int p);
   void DrawLine(const TNetWork& Network, int p);
   void DrawParallelSteps(const TNetWork& Network, int p, const TComplex& Zs);
+  void DrawStub(const TNetWork& Network, int p);
   void DrawCircleStep(double X1, double Y1, double X2, double Y2, QPointF Start, QPointF End);
   void MoveToZ(const TComplex& Z, double Zn);
   void LineToZ(const TComplex& Z, double Zn);

@@ -48,6 +48,8 @@ void TSmithChart::DrawLocus(const TNetWork& Network, int p) {
     case TElementType::Rs: return DrawRs(Network, p);
     case TElementType::Rp: return DrawRp(Network, p);
     case TElementType::Line: return DrawLine(Network, p);
+    case TElementType::OpenStub:
+    case TElementType::ShortStub: return DrawStub(Network, p);
     default: return;  // None changes nothing, a Stub has no model
   }
 }
@@ -104,6 +106,25 @@ void TSmithChart::DrawLp(const TNetWork& Network, int p) {
   const Ext X = ParallelSteps * Ext(Network.Omega()) * Network.Elements[p + 1].Value;
   const double Q = Network.Q;
   DrawParallelSteps(Network, p, {Q != 0 ? Store(X / Q) : 0, Store(X)});
+}
+
+// The stub's admittance added in equal parts, as a parallel capacitor or inductor is: without loss
+// the node keeps its conductance and moves along that circle the short way to its new place; a
+// lossy stub's conductance is added along the way. Z = Zp Ze / ((1 - t) Ze + t Zp) is the node
+// with a part t of it, and never needs the stub's own impedance, infinite where its admittance is 0.
+void TSmithChart::DrawStub(const TNetWork& Network, int p) {
+  const double Zn = Network.GetZn();
+  const TComplex &Zp = Network.Elements[p].Z, &Ze = Network.Elements[p + 1].Z;
+  TComplex Product, Rise, Z;
+  CMul(Zp, Ze, Product);
+  CAdd(Zp, {-Ze.Re, -Ze.Im}, Rise);
+  MoveToZ(Zp, Zn);
+  for (int i = 1; i <= ParallelSteps; ++i) {
+    const double t = static_cast<double>(i) / ParallelSteps;
+    CAdd(Ze, {t * Rise.Re, t * Rise.Im}, Z);
+    CDiv(Product, Z, Z);
+    LineToZ(Z, Zn);
+  }
 }
 
 // A piece of a grid circle from Start counter-clockwise to End, or a straight line where the

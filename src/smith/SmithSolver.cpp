@@ -10,11 +10,13 @@
 
 using namespace smith_detail;
 using netcalc_detail::Divide;
+using netcalc_detail::Pi;
 using netcalc_detail::Store;
 
 namespace {
 
 constexpr double TwoPi = 2 * std::numbers::pi;
+constexpr Ext SpeedOfLight = 3e8;
 constexpr int LineSearchPasses = 10000;
 constexpr double LineSearchTolerance = 0.002;  // radians
 constexpr double Shorter = 0.998, Longer = 1.002;
@@ -77,6 +79,26 @@ const char* Refusal(const TLumpedCase& C, const TComplex& Zp, double Zn) {
   return C.Delta > 0 ? nullptr : C.Message;
 }
 
+// The stub length that adds the susceptance taking the node to the clicked point's circle, from the
+// lossless stub (open: tan(beta l) / Z0, short: -cot(beta l) / Z0): the shortest, as the susceptance
+// repeats every half wave. A lossy stub lands near the point, as close as its loss lets it.
+std::optional<double> StubLength(const TNetWork& Network, const TElement& E, const TComplex& Zp, const TComplex& Zt) {
+  TComplex Yp, Yt;
+  CReciprocal(Zp, Yp);
+  CReciprocal(Zt, Yt);
+  const Ext B = Ext(Yt.Im) - Yp.Im;
+  // Either sign is in reach, so only the short circuit and a change of nothing are refused.
+  if (const char* Why = Refusal({std::fabs(B), 1, false, true, nullptr}, Zp, Network.GetZn())) {
+    Dialogs().MessageBox(Why, TMsgKind::Warning, {TMsgButton::OK});
+    return std::nullopt;
+  }
+  const Ext BZ0 = B * E.Z0;
+  Ext Phase = E.ElementType == TElementType::OpenStub ? std::atan(BZ0) : Pi / 2 + std::atan(BZ0);
+  if (Phase < 0) Phase += Pi;
+  const Ext Beta = Divide(2 * Pi * Network.GetFrequency(), Ext(E.VelocityFactor) * SpeedOfLight);
+  return Store(Divide(Phase, Beta));
+}
+
 // Angle of the normalised impedance z about the centre C0 of a line's rotation circle: 0 at the
 // left of C0, growing clockwise on the screen, the way a growing line turns the impedance.
 double RotationAngle(const TComplex& z, double C0) {
@@ -133,6 +155,11 @@ bool TSmithChart::CalcElement(TNetWork& Network, int X, int Y, double& Value) {
     Kept.Commit();
     Value = Network.Elements[p + 1].LineLength;
     return true;
+  }
+  if (T == TElementType::OpenStub || T == TElementType::ShortStub) {
+    const std::optional<double> Length = StubLength(Network, Network.Elements[p + 1], Network.Elements[p].Z, Zt);
+    if (Length) Value = *Length;
+    return Length.has_value();
   }
   const std::optional<TLumpedCase> Case = LumpedCase(T, Network.Elements[p].Z, Zt, Network.Omega());
   if (!Case) return false;

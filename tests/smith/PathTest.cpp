@@ -104,6 +104,31 @@ TEST_F(Path, AZeroZnFaults) {
   EXPECT_THROW(Chart.DrawNetwork(Net), EMathError);
 }
 
+// Without loss a stub keeps the node's conductance: its locus runs along that circle from the node
+// before it to its own, through every susceptance between them.
+TEST(PathOfStubs, RunsAlongTheConductanceCircleOfTheNode) {
+  using Cx = std::complex<double>;
+  for (const TElementType T : {TElementType::OpenStub, TElementType::ShortStub}) {
+    SCOPED_TRACE(TypeName(T));
+    TBitmap Screen;
+    Screen.SetSize(Width, Height);
+    TSmithChart Chart{&Screen.Canvas()};
+    TNetWork Net;
+    Build(Net, 25, -25, {{T, 0.1}});
+    Net.Elements[2].SetAttenuation(0);
+    Net.Selected = 1;
+    DrawPath(Chart, Net);
+    const Cx Yp = 1.0 / Cx(Net.Elements[1].Z.Re, Net.Elements[1].Z.Im);
+    const Cx Ye = 1.0 / Cx(Net.Elements[2].Z.Re, Net.Elements[2].Z.Im);
+    EXPECT_NEAR(Ye.real(), Yp.real(), 1e-12);
+    for (const double Part : {0.2, 0.5, 0.8}) {
+      const Cx Z = 1.0 / (Yp + Part * (Ye - Yp));
+      const QPoint P = PixelOf(Chart, {Z.real(), Z.imag()}, 50);
+      EXPECT_TRUE(ColourNear(Chart, P.x(), P.y(), clRed)) << Part;
+    }
+  }
+}
+
 // Networks that reach the guards and bounds of the loci: the path ends and every marker stands
 // on its node.
 TEST(PathOfDegenerateNetworks, EndsWithEveryMarkerOnItsNode) {
@@ -114,6 +139,8 @@ TEST(PathOfDegenerateNetworks, EndsWithEveryMarkerOnItsNode) {
   } Cases[] = {
       {"AllNone", 30, 20, 1e8, {}},
       {"Stub", 30, 20, 1e8, {{TElementType::None, 0}, {TElementType::Stub, 0}}},
+      {"StubsOfLengthZero", 30, 20, 1e8, {{TElementType::OpenStub, 0}, {TElementType::ShortStub, 0}}},
+      {"StubsAtZeroFrequency", 30, 20, 0, {{TElementType::OpenStub, 0.3}, {TElementType::ShortStub, 0.3}}},
       {"LineOfLengthZero", 30, 20, 1e8, {{TElementType::None, 0}, {TElementType::Line, 0}}},
       {"NegativeLineLength", 30, 20, 1e8, {{TElementType::None, 0}, {TElementType::Line, -3}}},
       {"ZeroFrequency", 30, 20, 0, {{TElementType::Ls, 1e-7}, {TElementType::Line, 0.5}, {TElementType::Lp, 1e-7}}},

@@ -119,6 +119,48 @@ TEST_F(Solver, EachTypeReachesTheClickedLineOrRefusesANegativeValue) {
   }
 }
 
+// A lossless stub takes the node along its conductance circle to the clicked susceptance, with
+// the shortest length that adds it: under half a wave. Matching 25 - j25 ohm (admittance
+// 0.02 + j0.02 S) needs -j0.02 S: an open stub of 3/8 wave or a short one of 1/8 wave.
+TEST_F(Solver, StubsReachTheClickedSusceptanceWithTheirShortestLength) {
+  const double Wave = 0.67 * 3e8 / 1e8;
+  const struct {
+    TElementType Type;
+    TComplex Load, Target;
+    double Length;  // 0: any under half a wave
+  } Cases[] = {
+      {TElementType::OpenStub, {25, -25}, {50, 0}, 3 * Wave / 8}, {TElementType::ShortStub, {25, -25}, {50, 0}, Wave / 8},
+      {TElementType::OpenStub, {20, -30}, {20, 5}, 0},            {TElementType::ShortStub, {20, -30}, {20, 5}, 0},
+      {TElementType::OpenStub, {20, -30}, {60, -70}, 0},          {TElementType::ShortStub, {20, -30}, {60, -70}, 0},
+  };
+  for (const auto& C : Cases) {
+    SCOPED_TRACE(TypeName(C.Type) + " to " + std::to_string(C.Target.Re) + " " + std::to_string(C.Target.Im));
+    Load = C.Load;
+    Net.Elements[2].SetAttenuation(0);
+    double Value = 0;
+    ASSERT_TRUE(Solve(C.Type, C.Target, Value));
+    EXPECT_GT(Value, 0);
+    EXPECT_LT(Value, Wave / 2);
+    if (C.Length != 0) {
+      EXPECT_NEAR(Value, C.Length, 0.01 * Wave);
+    }
+    Net.Elements[2].SetLineLength(Value);
+    Net.Calculate();
+    const Cx Y = 1.0 / Normalised(Net.Elements[2].Z), Yp = 1.0 / Normalised(Net.Elements[1].Z);
+    EXPECT_NEAR(Y.real(), Yp.real(), 1e-12);
+    EXPECT_NEAR(Y.imag(), (1.0 / Clicked()).imag(), 1e-9 * (1 + std::fabs(Y.imag())));
+  }
+  EXPECT_TRUE(Dialogs.Messages.empty());
+  double Value = 7;
+  Load = {0, 0};
+  EXPECT_FALSE(Solve(TElementType::ShortStub, {20, 5}, Value));
+  Load = {50, 0};
+  EXPECT_FALSE(Solve(TElementType::OpenStub, {50, 0}, Value));
+  EXPECT_EQ(Value, 7);
+  EXPECT_EQ(Dialogs.MessageTexts(), (std::vector<std::string>{
+                                        "Parallel elements don't change a short circuit, use a SERIES element", NoChange}));
+}
+
 TEST_F(Solver, NothingHappensOutsideTheRimOrWithoutAnElement) {
   double Value = 7;
   EXPECT_FALSE(Solve(TElementType::None, {30, -60}, Value));
