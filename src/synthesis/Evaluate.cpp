@@ -1,32 +1,28 @@
 #include "synthesis/Evaluate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "network/Network.h"
-#include "synthesis/Lines.h"
 
 namespace {
 
-// The stub as a lossless line, here only until the network evaluates stubs itself.
-Cx StubAdmittance(const TPart& Stub, double Frequency) {
-  const double Tangent = std::tan(Beta(Frequency, Stub.VelocityFactor) * Stub.Value);
-  return Stub.Type == TPartType::OpenStub ? Cx(0, Tangent / Stub.Z0) : Cx(0, -1 / (Tangent * Stub.Z0));
-}
+constexpr std::ptrdiff_t NetworkSlots = 30;
 
 void Place(TElement& E, const TPart& P) {
   E.SetElementType(static_cast<TElementType>(P.Type));
-  if (P.Type != TPartType::Line) {
+  if (P.Type == TPartType::Line || IsStub(P.Type)) {
+    E.SetZ0(P.Z0);
+    E.SetVelocityFactor(P.VelocityFactor);
+    E.SetAttenuation(0);
+    E.SetLineLength(P.Value);
+  } else {
     E.SetValue(P.Value);
-    return;
   }
-  E.SetZ0(P.Z0);
-  E.SetVelocityFactor(P.VelocityFactor);
-  E.SetAttenuation(0);
-  E.SetLineLength(P.Value);
 }
 
-// Parts First .. Last - 1, none of them a stub, on the load Z.
+// Parts First .. Last - 1, at most as many as the network holds, on the load Z.
 TComplex NetworkZin(const TComplex& Z, TLadder::const_iterator First, TLadder::const_iterator Last,
                     const TMatchPoint& At) {
   TNetWork Net;
@@ -47,13 +43,12 @@ TComplex NetworkZin(const TComplex& Z, TLadder::const_iterator First, TLadder::c
 TComplex InputImpedance(const TLadder& Parts, const TMatchPoint& At) {
   TComplex Z = At.Load;
   auto First = Parts.begin();
-  for (auto Stub = Parts.begin(); Stub != Parts.end(); ++Stub) {
-    if (!IsStub(Stub->Type)) continue;
-    const Cx Zs = 1. / (1. / ToCx(NetworkZin(Z, First, Stub, At)) + StubAdmittance(*Stub, At.Frequency));
-    Z = {Zs.real(), Zs.imag()};
-    First = Stub + 1;
-  }
-  return NetworkZin(Z, First, Parts.end(), At);
+  do {
+    const auto Last = First + std::min(NetworkSlots, Parts.end() - First);
+    Z = NetworkZin(Z, First, Last, At);
+    First = Last;
+  } while (First != Parts.end());
+  return Z;
 }
 
 double Vswr(const TComplex& Zin, double Zn) {

@@ -5,8 +5,8 @@
 #include "synthesis/Part.h"
 #include "synthesis/Solution.h"
 
-// The input impedance of the ladder on the point's load: at most 30 parts between stubs, as the
-// network holds. Raises EMathError as the network does.
+// The input impedance of the ladder on the point's load, thirty parts at a time as the network
+// holds them. Raises EMathError as the network does.
 TComplex InputImpedance(const TLadder& Parts, const TMatchPoint& At);
 // The VSWR against Zn; infinite from |Gamma| = 1 on.
 double Vswr(const TComplex& Zin, double Zn);

@@ -15,13 +15,7 @@ bool SamePart(const TPart& A, const TPart& B) {
 
 }  // namespace
 
-std::string PartName(TPartType T) {
-  switch (T) {
-    case TPartType::OpenStub: return "OpenStub";
-    case TPartType::ShortStub: return "ShortStub";
-    default: return TypeName(static_cast<TElementType>(T));
-  }
-}
+std::string PartName(TPartType T) { return TypeName(static_cast<TElementType>(T)); }
 
 bool IsSeries(TPartType T) {
   return T == TPartType::Cs || T == TPartType::Ls || T == TPartType::Rs || T == TPartType::Line;

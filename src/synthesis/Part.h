@@ -7,8 +7,8 @@
 
 #include "network/Complex.h"
 
-// The network's element types, and the two stubs it does not evaluate yet, numbered as they will
-// be there so that a part's type converts to the network's by its number.
+// The network's element types with a model, numbered as there so that a part's type converts to
+// the network's by its number.
 enum class TPartType : std::uint8_t { Cs = 1, Cp, Ls, Lp, Rs, Rp, Line, OpenStub = 9, ShortStub = 10 };
 
 struct TPart {
