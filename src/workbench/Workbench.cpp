@@ -1,5 +1,7 @@
 #include "workbench/Workbench.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "files/DataIO.h"
@@ -20,6 +22,7 @@ namespace {
 constexpr int ShownPositions = 5;
 constexpr double FallbackFrequency = 1e6;
 constexpr double FallbackZn = 50;
+constexpr Ext SpeedOfLight = 3e8;
 constexpr TPreferences DefaultPreferences{1e6, 2e5, 1e7, true, false};
 
 void Inform(const std::string& Text) { Dialogs().MessageBox(Text, TMsgKind::Information, {TMsgButton::OK}); }
@@ -183,7 +186,7 @@ TScanRange TWorkbench::ProposedScan(double F) {
   return {static_cast<double>(0.9L * F), static_cast<double>(1.1L * F)};
 }
 
-double TWorkbench::DefaultValue(TElementType T) const {
+double TWorkbench::DefaultValue(TElementType T, double VelocityFactor) const {
   const double Omega = Net.Omega(), Zn = Net.GetZn();
   double Value = 0;
   switch (T) {
@@ -194,27 +197,34 @@ double TWorkbench::DefaultValue(TElementType T) const {
     case TElementType::Rs:
     case TElementType::Rp: Value = Zn; break;
     case TElementType::Line: Value = Store(Divide(4e7L, Net.GetFrequency())); break;
+    case TElementType::OpenStub:
+    case TElementType::ShortStub:
+      Value = Store(Divide(Ext(VelocityFactor) * SpeedOfLight / 8, Net.GetFrequency()));
+      break;
     default: break;
   }
   return ShownValue(3, UnitName(T), Value);
 }
 
 void TWorkbench::CycleType(int Position, bool Forward) {
+  using enum TElementType;
+  static constexpr std::array Cycle{None, Cs, Cp, Ls, Lp, Rs, Rp, Line, OpenStub, ShortStub};
   TElement& E = Net.Elements[Position + 1];
-  const int t = static_cast<int>(E.ElementType);
-  constexpr int Line = static_cast<int>(TElementType::Line);
-  if (Forward)
-    E.SetElementType(t >= Line ? TElementType::None : static_cast<TElementType>(t + 1));
+  const auto At = std::find(Cycle.begin(), Cycle.end(), E.ElementType);
+  if (At == Cycle.end())  // a Stub from a file
+    E.SetElementType(Forward ? None : Line);
+  else if (Forward)
+    E.SetElementType(At + 1 == Cycle.end() ? None : At[1]);
   else
-    E.SetElementType(t == 0 || t > Line ? TElementType::Line : static_cast<TElementType>(t - 1));
-  const double Value = DefaultValue(E.ElementType);
+    E.SetElementType(At == Cycle.begin() ? Cycle.back() : At[-1]);
+  const double Value = DefaultValue(E.ElementType, E.VelocityFactor);
   E.SetValue(Value);
-  if (E.ElementType == TElementType::Line) E.SetLineLength(Value);
+  if (HasLineData(E.ElementType)) E.SetLineLength(Value);
 }
 
 void TWorkbench::Tune(int Position, int Steps, TTuneStep Step) {
   TElement& E = Net.Elements[Position + 1];
-  const bool Line = E.ElementType == TElementType::Line;
+  const bool Line = HasLineData(E.ElementType);
   const double From = Line ? E.LineLength : E.Value;
   double Value = From;
   for (int i = 0; i < std::abs(Steps); ++i) Value = TunedValue(Value, Steps > 0, Step);

@@ -62,15 +62,16 @@ public:
   // The preferences' scan range, refused with a message unless it runs upwards from above 0.
   void EnterScanRange(double Start, double Stop);
 
-  // The type cycle None, Cs, Cp, Ls, Lp, Rs, Rp, Line (backwards too); a Stub from a file enters
-  // it and never returns. The element gets its type's default value.
+  // The type cycle None, Cs, Cp, Ls, Lp, Rs, Rp, Line, OpenStub, ShortStub (backwards too); a Stub
+  // from a file leaves it for None or Line and never returns. The element gets its type's default value.
   void CycleType(int Position, bool Forward);
 
   static double StepFor(double F);
   static TScanRange ProposedScan(double F);
-  // A new element's value at the working frequency: a reactance or resistance of Zn, or a line of
-  // 0.4 wavelength in free space; shown rounded, so the rounded value is the one returned.
-  double DefaultValue(TElementType T) const;
+  // A new element's value at the working frequency: a reactance or resistance of Zn, a line of
+  // 0.4 wavelength in free space, or a stub of an eighth wave on a line of that velocity factor,
+  // which adds a susceptance of 1 / Z0; shown rounded, so the rounded value is the one returned.
+  double DefaultValue(TElementType T, double VelocityFactor) const;
 
   // Moves the value (a line's length) of the element at Position by Steps steps, up or down, held
   // as its three-digit text shows it; a value of 0 stays.

@@ -81,26 +81,35 @@ TEST_F(Workbench, ZnQAndScanRangeAreRefusedOrKeptWhenImproper) {
 }
 
 // At 100 MHz and Zn 50 ohm a new element has a reactance or resistance of 50 ohm, shown and held
-// rounded to three digits.
+// rounded to three digits; a stub is an eighth wave on its own line.
 TEST_F(Workbench, NewElementsGetTheirRoundedDefaults) {
-  const std::pair<TElementType, double> Cases[] = {{TElementType::Cs, 31.8e-12}, {TElementType::Lp, 79.6e-9},
-                                                   {TElementType::Rs, 50},       {TElementType::Line, 0.4},
-                                                   {TElementType::None, 0},      {TElementType::Stub, 0}};
-  for (const auto& [Type, Value] : Cases) EXPECT_DOUBLE_EQ(W.DefaultValue(Type), Value) << TypeName(Type);
+  const std::tuple<TElementType, double, double> Cases[] = {
+      {TElementType::Cs, 0.67, 31.8e-12}, {TElementType::Lp, 0.67, 79.6e-9},   {TElementType::Rs, 0.67, 50},
+      {TElementType::Line, 0.67, 0.4},    {TElementType::None, 0.67, 0},       {TElementType::Stub, 0.67, 0},
+      {TElementType::OpenStub, 0.67, 0.251}, {TElementType::ShortStub, 0.8, 0.3}};
+  for (const auto& [Type, VelocityFactor, Value] : Cases)
+    EXPECT_DOUBLE_EQ(W.DefaultValue(Type, VelocityFactor), Value) << TypeName(Type);
   EXPECT_EQ(TWorkbench::ProposedScan(100e6).Start, 90e6);
 }
 
-// The type cycle runs None .. Line both ways; a Stub leaves it for None or Line and never returns.
+// The type cycle runs None .. Line, OpenStub, ShortStub both ways; a Stub leaves it for None or Line
+// and never returns.
 TEST_F(Workbench, TypesCycleWithTheirDefaults) {
   std::vector<TElementType> Seen;
-  for (int i = 0; i < 9; ++i) {
+  for (int i = 0; i < 11; ++i) {
     W.CycleType(2, true);
     Seen.push_back(W.Net.Elements[3].ElementType);
   }
   EXPECT_EQ(Seen.front(), TElementType::Cs);
   EXPECT_EQ(std::vector(Seen.begin() + 6, Seen.end()),
-            (std::vector{TElementType::Line, TElementType::None, TElementType::Cs}));
+            (std::vector{TElementType::Line, TElementType::OpenStub, TElementType::ShortStub, TElementType::None,
+                         TElementType::Cs}));
   EXPECT_DOUBLE_EQ(W.Net.Elements[3].Value, 31.8e-12);
+  W.CycleType(2, false);
+  W.CycleType(2, false);
+  EXPECT_EQ(W.Net.Elements[3].ElementType, TElementType::ShortStub);
+  EXPECT_DOUBLE_EQ(W.Net.Elements[3].LineLength, 0.251);
+  EXPECT_DOUBLE_EQ(W.Net.Elements[3].Value, 0.251);
   W.CycleType(2, false);
   W.CycleType(2, false);
   EXPECT_EQ(W.Net.Elements[3].ElementType, TElementType::Line);
