@@ -3,6 +3,8 @@
 #include <numbers>
 
 #include "network/Checked.h"
+#include "network/MeasuredLoad.h"
+#include "network/ValueText.h"
 
 using namespace netcalc_detail;
 
@@ -126,8 +128,16 @@ void TNetWork::LineZin(const TComplex& ZLoad, int Pos, double Length, TComplex& 
   TerminatedLine(Load, S.Z0c, S.Sinh, S.Cosh, Zin);
 }
 
+TComplex TNetWork::LoadImpedance() const {
+  if (!MeasuredLoad) return {Elements[1].Value, Elements[0].Value};
+  if (const std::optional<TComplex> Z = MeasuredLoad->ImpedanceAt(Frequency)) return *Z;
+  const auto& Points = MeasuredLoad->Points();
+  throw ENoLoadError("No measured load at " + FormatValue(6, "Hz", Frequency) + ": its file covers " +
+                     FormatValue(6, "Hz", Points.front().Frequency) + " to " + FormatValue(6, "Hz", Points.back().Frequency));
+}
+
 void TNetWork::Calculate() {
-  TComplex ZL{Elements[1].Value, Elements[0].Value};
+  TComplex ZL = LoadImpedance();
   if (ZL.Re == 0) ZL.Re = ZeroLoadPart;
   if (ZL.Im == 0) ZL.Im = ZeroLoadPart;
   TElement& Load = Elements[1];

@@ -7,6 +7,7 @@
 // the load towards the input, and slot NrOfElements + 1 is also the input node.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "network/Complex.h"
@@ -19,6 +20,7 @@ enum class TElementType : std::uint8_t { None = 0, Cs, Cp, Ls, Lp, Rs, Rp, Line,
 bool HasLineData(TElementType T);
 
 class TNetWork;
+class TMeasuredLoad;
 
 class TElement {
 public:
@@ -50,6 +52,8 @@ public:
   int Selected = 0;
   double Rg = 0, Q = 0, ScanStart = 0, ScanStop = 0;
   int ScanSteps = 0;
+  // When set, the load at every frequency instead of slots 0 and 1, which keep the fixed load.
+  std::shared_ptr<const TMeasuredLoad> MeasuredLoad;
 
   void SetNrOfElements(int N);  // clamped to 2 .. 30
   void SetFrequency(double F);
@@ -59,8 +63,10 @@ public:
   double GetZn() const;
   void Reset();
   // Impedance, voltage and current of every node from the load to the input, for a load
-  // current of 1 A. A floating-point fault stops it at the node where it occurs.
+  // current of 1 A. A floating-point fault stops it at the node where it occurs; a frequency
+  // outside a measured load's raises ENoLoadError before any node.
   void Calculate();
+  TComplex LoadImpedance() const;  // at the working frequency, before its zero parts are replaced
   // Input impedance of the line of slot Pos + 1, Length metres long, terminated in ZLoad.
   void LineZin(const TComplex& ZLoad, int Pos, double Length, TComplex& Zin) const;
 

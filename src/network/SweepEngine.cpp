@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "network/MeasuredLoad.h"
 #include "network/SweepKernel.h"
 
 using namespace sweep_detail;
@@ -73,9 +74,19 @@ void EvaluateLadderOnOneCore(const TSweepProgram& Program, std::span<const doubl
   RunLadder(Program, LadderSpans(Frequencies, Load, Result, 0, Frequencies.size()));
 }
 
+TSweepLoad NetworkLoad(const TNetWork& Net, std::span<const double> Frequencies) {
+  if (!Net.MeasuredLoad) return FixedLoad(Net, Frequencies.size());
+  TSweepLoad Load;
+  for (const TComplex& Z : Net.MeasuredLoad->ImpedancesAt(Frequencies)) {
+    Load.Re.push_back(Z.Re);
+    Load.Im.push_back(Z.Im);
+  }
+  return Load;
+}
+
 TLadderResult SweepLadder(const TNetWork& Net, std::span<const double> Frequencies) {
   TLadderResult Result;
-  EvaluateLadder(CompileSweep(Net), Frequencies, FixedLoad(Net, Frequencies.size()), Result);
+  EvaluateLadder(CompileSweep(Net), Frequencies, NetworkLoad(Net, Frequencies), Result);
   return Result;
 }
 

@@ -42,6 +42,9 @@ struct TSweepLoad {
 
 // The network's own load (slot 1 its R, slot 0 its X) at every point.
 TSweepLoad FixedLoad(const TNetWork& Net, std::size_t Points);
+// The network's load at each frequency: its measured load where it has one (NaN where the
+// measurement has no value), else its fixed load.
+TSweepLoad NetworkLoad(const TNetWork& Net, std::span<const double> Frequencies);
 
 // Per frequency: the input impedance, and the power reaching the load resistance over the power available from a source
 // of internal resistance Zn (PowerTransfer).

@@ -12,6 +12,13 @@ public:
   static EMathError Overflow() { return EMathError("Floating point overflow"); }
 };
 
+// A frequency outside a measured load's frequencies: there is no load there to compute with. A
+// math error to every sweep, which leaves such a point out as it does one that faults.
+class ENoLoadError : public EMathError {
+public:
+  using EMathError::EMathError;
+};
+
 class EConvertError : public std::runtime_error {
 public:
   using std::runtime_error::runtime_error;

@@ -3,6 +3,7 @@
 // trace into its own off-screen bitmap, maps between impedances and pixels, solves an element
 // from a chart point, and copies the finished picture to the screen canvas it was given.
 #include <array>
+#include <optional>
 #include <span>
 
 #include "network/NetCalc.h"
@@ -95,7 +96,10 @@ private:
   bool SearchLineLength(TNetWork& Network, int p, const TComplex& Zt);
 
   QPoint ScanPoint(TNetWork& Network, double F);
-  QPoint ScanPixel(TNetWork& Network, std::span<const double> F, const TLadderResult& Zin, std::size_t i);
+  std::optional<QPoint> ScanPixel(TNetWork& Network, std::span<const double> F, const TLadderResult& Zin,
+                                  std::size_t i);
+  int ScanLeftOut = 0;  // points of the last scan that had no load
   void DrawTrace(TNetWork& Network);
+  void DrawMeasuredLoad(const TNetWork& Network);
   void DrawFrequencyMarks(TNetWork& Network, double Interval, TColor Color, int Size, bool Labelled);
 };

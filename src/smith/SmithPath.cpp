@@ -18,6 +18,7 @@ constexpr int MarkerSize = 3;
 void TSmithChart::DrawNetwork(TNetWork& Network) {
   const double Zn = Network.GetZn();
   ChartZn = Zn;
+  DrawMeasuredLoad(Network);
   TCanvas& C = *BitmapCanvas;
   for (int p = 1; p <= Network.NrOfElements; ++p) {
     const TComplex zc = Normalised(Network.Elements[p + 1].Z, Zn);

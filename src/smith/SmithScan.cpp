@@ -31,10 +31,18 @@ QPoint TSmithChart::ScanPoint(TNetWork& Network, double F) {
 void TSmithChart::DrawScan(TNetWork& Network, double MajorMark, double MinorMark) {
   DrawChart(ChartWidth, ChartHeight, Network.GetZn());
   const TFrequencyScope WorkingFrequency(Network);
+  ScanLeftOut = 0;
+  DrawMeasuredLoad(Network);
   DrawTrace(Network);
   DrawFrequencyMarks(Network, MinorMark, clBlue, 2, false);
   DrawFrequencyMarks(Network, MajorMark, clRed, 3, ShowLabels);
   TCanvas& C = *BitmapCanvas;
+  if (ScanLeftOut > 0) {
+    C.Brush.Style = TBrushStyle::Clear;
+    C.Font.Color = clRed;
+    C.TextOut(4, ChartHeight - 2 * C.TextHeight("0") - 4,
+              "Not drawn: " + std::to_string(ScanLeftOut) + " points outside the measured load's frequencies");
+  }
   if (ShowLabels) {
     C.Brush.SetColor(clYellow);
     C.TextOut(NodeX[0] + 2, NodeY[0] + 2, "Start " + FormatValue(3, "Hz", Network.ScanStart));
@@ -81,30 +89,45 @@ std::vector<double> MarkFrequencies(const TNetWork& Network, double Interval, in
 }  // namespace
 
 // The engine's input impedance where it has one; elsewhere the reference's, which raises the
-// fault there is, with the points before it already drawn.
-QPoint TSmithChart::ScanPixel(TNetWork& Network, std::span<const double> F, const TLadderResult& Zin, std::size_t i) {
-  if (!std::isfinite(Zin.ZinRe[i]) || !std::isfinite(Zin.ZinIm[i])) return ScanPoint(Network, F[i]);
+// fault there is, with the points before it already drawn. A point outside a measured load's
+// frequencies has none, and is counted.
+std::optional<QPoint> TSmithChart::ScanPixel(TNetWork& Network, std::span<const double> F, const TLadderResult& Zin,
+                                             std::size_t i) {
+  try {
+    if (!std::isfinite(Zin.ZinRe[i]) || !std::isfinite(Zin.ZinIm[i])) return ScanPoint(Network, F[i]);
+  } catch (const ENoLoadError&) {
+    ++ScanLeftOut;
+    return std::nullopt;
+  }
   QPoint P;
   ZToPixel({Zin.ZinRe[i], Zin.ZinIm[i]}, P.rx(), P.ry(), Network.GetZn());
   return P;
 }
 
+// The trace is broken where the points have no load.
 void TSmithChart::DrawTrace(TNetWork& Network) {
   const std::vector<double> F = TraceFrequencies(Network);
   const TLadderResult Zin = SweepLadder(Network, F);
   TCanvas& C = *BitmapCanvas;
-  QPoint P = ScanPixel(Network, F, Zin, 0);
-  NodeX[0] = P.x();
-  NodeY[0] = P.y();
   C.Pen.Color = clGreen;
   C.Pen.Width = 2;
-  C.MoveTo(P.x(), P.y());
-  for (std::size_t i = 1; i < F.size(); ++i) {
-    P = ScanPixel(Network, F, Zin, i);
-    C.LineTo(P.x(), P.y());
+  bool Started = false, PenDown = false;
+  for (std::size_t i = 0; i < F.size(); ++i) {
+    const std::optional<QPoint> P = ScanPixel(Network, F, Zin, i);
+    if (!P) {
+      PenDown = false;
+      continue;
+    }
+    if (!Started) {
+      NodeX[0] = P->x();
+      NodeY[0] = P->y();
+      Started = true;
+    }
+    PenDown ? C.LineTo(P->x(), P->y()) : C.MoveTo(P->x(), P->y());
+    PenDown = true;
+    NodeX[1] = P->x();
+    NodeY[1] = P->y();
   }
-  NodeX[1] = P.x();
-  NodeY[1] = P.y();
 }
 
 void TSmithChart::DrawFrequencyMarks(TNetWork& Network, double Interval, TColor Color, int Size, bool Labelled) {
@@ -112,11 +135,12 @@ void TSmithChart::DrawFrequencyMarks(TNetWork& Network, double Interval, TColor 
   const TLadderResult Zin = SweepLadder(Network, F);
   TCanvas& C = *BitmapCanvas;
   for (std::size_t i = 0; i < F.size(); ++i) {
-    const QPoint P = ScanPixel(Network, F, Zin, i);
-    DrawDot(P.x(), P.y(), Color, Size);
+    const std::optional<QPoint> P = ScanPixel(Network, F, Zin, i);
+    if (!P) continue;
+    DrawDot(P->x(), P->y(), Color, Size);
     if (Labelled) {
       C.Brush.SetColor(clYellow);
-      C.TextOut(P.x() + 2, P.y() + 2, FormatValue(3, "Hz", F[i]));
+      C.TextOut(P->x() + 2, P->y() + 2, FormatValue(3, "Hz", F[i]));
     }
   }
 }

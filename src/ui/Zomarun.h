@@ -71,6 +71,7 @@ public:
   QMenu *Bestand1 = nullptr, *EditMenu = nullptr, *Options1 = nullptr, *ZoomMenu = nullptr, *Help = nullptr;
   QAction *UndoItem = nullptr, *RedoItem = nullptr;
   QMenu *ExportMenu = nullptr, *RecentMenu = nullptr;
+  QAction *ImportLoadItem = nullptr, *ClearLoadItem = nullptr;
   QAction *ExportChartPng = nullptr, *ExportChartSvg = nullptr, *ExportPlotPng = nullptr, *ExportPlotSvg = nullptr,
           *ExportPlotCsv = nullptr, *ExportSweepCsv = nullptr, *ExportSweepS1p = nullptr, *ExportSweepS2p = nullptr,
           *ExportNetlist = nullptr;
@@ -153,6 +154,8 @@ public:
   void PlotMouseMove(int X, int Y);
 
   void OpenenClick();
+  void ImportLoadClick();
+  void ClearLoadClick();
   void OpenRecent(const std::string& Name);
   void BewarenClick();
   void BewarenAlsClick();
@@ -209,6 +212,9 @@ private:
   void OpenNetwork(const std::string& Name);
   void ShowRecentFiles();
   void ShowNetwork();
+  void ShowLoadSource();
+  void ShowFixedLoad();
+  void ShowMeasuredLoad();
   void ShowNetworkValues();
   void ShowUndone();
   void ShowHistory();

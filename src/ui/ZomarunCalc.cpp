@@ -25,6 +25,7 @@ void TForm1::Bereken() {
   if (Bodeplot->isChecked()) UpdatePlot();
   try {
     Net->Calculate();
+    ShowMeasuredLoad();
     ShowResults();
   } catch (...) {
     ShowNotCalculated();
@@ -34,10 +35,13 @@ void TForm1::Bereken() {
   if (Scan->isChecked()) SmithChart->DrawScan(*Net, MajorMark, MinorMark);
 }
 
+// A measured load's texts only show it: the fixed load in the network stays for when it is cleared.
 void TForm1::ReadWorkingTexts() {
   Net->SetFrequency(Parse(FreqText, "Hz"));
-  Net->Elements[1].SetValue(Parse(Edit0, "ohm"));
-  Net->Elements[0].SetValue(Parse(Edit_1, "ohm"));
+  if (!Net->MeasuredLoad) {
+    Net->Elements[1].SetValue(Parse(Edit0, "ohm"));
+    Net->Elements[0].SetValue(Parse(Edit_1, "ohm"));
+  }
   Net->SetZn(Parse(ZnEdit, "ohm"));
 }
 
@@ -60,6 +64,8 @@ void TForm1::ShowNotCalculated() {
   ZinSer->setText(QStringLiteral(" Not calculated: the calculation failed"));
   ZinPar->setText(QStringLiteral(" Not calculated: the calculation failed"));
   SWRedit->setText(QStringLiteral("failed"));
+  if (Net->MeasuredLoad)
+    for (TValueEdit* Edit : {Edit0, Edit_1}) Edit->ShowText(QStringLiteral("none"));
 }
 
 void TForm1::Scan_CalcClick() {

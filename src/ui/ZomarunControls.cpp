@@ -91,6 +91,9 @@ void TForm1::CreateMenus() {
   Nieuw = Item(Bestand1, "&New");
   Openen = Item(Bestand1, "&Open");
   RecentMenu = Bestand1->addMenu(QStringLiteral("&Recent Files"));
+  ImportLoadItem = Item(Bestand1, "Import Load...");
+  ClearLoadItem = Item(Bestand1, "Clear Measured Load");
+  ClearLoadItem->setEnabled(false);
   Bewaren = Item(Bestand1, "&Save");
   BewarenAls = Item(Bestand1, "Save &As...");
   ExportMenu = Bestand1->addMenu(QStringLiteral("&Export"));

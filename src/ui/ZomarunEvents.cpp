@@ -16,6 +16,8 @@ void TForm1::Connect() {
   connect(Nieuw, &QAction::triggered, this, [this] { Guarded([this] { NieuwClick(); }); });
   connect(Openen, &QAction::triggered, this, [this] { Guarded([this] { OpenenClick(); }); });
   connect(RecentMenu, &QMenu::aboutToShow, this, [this] { Guarded([this] { ShowRecentFiles(); }); });
+  connect(ImportLoadItem, &QAction::triggered, this, [this] { Guarded([this] { ImportLoadClick(); }); });
+  connect(ClearLoadItem, &QAction::triggered, this, [this] { Guarded([this] { ClearLoadClick(); }); });
   connect(Bewaren, &QAction::triggered, this, [this] { Guarded([this] { BewarenClick(); }); });
   connect(BewarenAls, &QAction::triggered, this, [this] { Guarded([this] { BewarenAlsClick(); }); });
   connect(PrintIt, &QAction::triggered, this, [this] { Guarded([this] { PrintItClick(); }); });

@@ -74,8 +74,8 @@ void TForm1::ShowNetwork() {
 void TForm1::ShowNetworkValues() {
   ShowFrequency(4);
   ShowZn("ohm");
-  Edit0->ShowText(Text(FormatExact(3, "", Net->Elements[1].Value)));
-  Edit_1->ShowText(Text(FormatExact(3, "", Net->Elements[0].Value)));
+  ShowLoadSource();
+  if (!Net->MeasuredLoad) ShowFixedLoad();
   for (int p = 1; p <= ShownPositions; ++p) {
     const TElement& E = Net->Elements[p + 1];
     ShowRow(p, FormatExact(3, UnitName(E.ElementType), E.Value));

@@ -68,6 +68,7 @@ void TForm1::LoadPictureClick() {
   Edit_1->setText(QStringLiteral("0"));
   Edit0->setText(QStringLiteral("0"));
   const TSettingsRead Settings = Workbench->Reset();
+  ShowLoadSource();
   ShowFrequency(4);
   ShowZn("ohm");
   if (Settings.Found) HaalIni();

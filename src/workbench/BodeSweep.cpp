@@ -21,7 +21,7 @@ std::string UnitTitle(double Unit) {
 }
 
 struct TSkipped {
-  int Frequency = 0, Gain = 0, Fault = 0;
+  int Frequency = 0, Gain = 0, Outside = 0, Fault = 0;
   std::string Note() const {
     std::string Text;
     auto Add = [&Text](int N, const char* What) {
@@ -29,6 +29,7 @@ struct TSkipped {
     };
     Add(Frequency, " at frequencies <= 0");
     Add(Gain, " with no power reaching the load");
+    Add(Outside, " outside the measured load's frequencies");
     Add(Fault, " not computable");
     return Text;
   }
@@ -85,6 +86,9 @@ TBodeSweep SweepBode(TNetWork& Net) {
     double Ratio = 0;
     try {
       Ratio = Transfer(Net, F[i], Engine.Transfer[i]);
+    } catch (const ENoLoadError&) {
+      ++Skipped.Outside;
+      continue;
     } catch (const EMathError&) {
       ++Skipped.Fault;
       continue;

@@ -1,7 +1,9 @@
 #include "workbench/History.h"
 
-TNetworkState Capture(const TNetWork& Net, const TPreferences& Prefs) {
+TNetworkState Capture(const TNetWork& Net, const TPreferences& Prefs, const std::string& LoadFile) {
   TNetworkState S;
+  S.MeasuredLoad = Net.MeasuredLoad;
+  S.LoadFile = LoadFile;
   S.NrOfElements = Net.NrOfElements;
   S.ScanSteps = Net.ScanSteps;
   S.Frequency = Net.Frequency;
@@ -21,7 +23,9 @@ TNetworkState Capture(const TNetWork& Net, const TPreferences& Prefs) {
   return S;
 }
 
-void Restore(const TNetworkState& S, TNetWork& Net, TPreferences& Prefs) {
+void Restore(const TNetworkState& S, TNetWork& Net, TPreferences& Prefs, std::string& LoadFile) {
+  Net.MeasuredLoad = S.MeasuredLoad;
+  LoadFile = S.LoadFile;
   Net.NrOfElements = S.NrOfElements;
   Net.ScanSteps = S.ScanSteps;
   Net.Frequency = S.Frequency;

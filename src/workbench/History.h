@@ -2,6 +2,7 @@
 // The undo history: the network as the user left it after each change.
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,11 +21,13 @@ struct TNetworkState {
   double Frequency = 0, Zn = 0, Q = 0, Rg = 0, ScanStart = 0, ScanStop = 0;
   double MajorMark = 0, MinorMark = 0, UpDownInterval = 0;
   std::array<TSlot, 32> Slots{};
+  std::shared_ptr<const TMeasuredLoad> MeasuredLoad;
+  std::string LoadFile;
   bool operator==(const TNetworkState&) const = default;
 };
 
-TNetworkState Capture(const TNetWork& Net, const TPreferences& Prefs);
-void Restore(const TNetworkState& State, TNetWork& Net, TPreferences& Prefs);
+TNetworkState Capture(const TNetWork& Net, const TPreferences& Prefs, const std::string& LoadFile);
+void Restore(const TNetworkState& State, TNetWork& Net, TPreferences& Prefs, std::string& LoadFile);
 
 class THistory {
 public:

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
 
 #include "files/DataIO.h"
 #include "files/RecentFiles.h"
+#include "files/TouchstoneReader.h"
 #include "files/TextFile.h"
 #include "network/Checked.h"
+#include "network/NumberText.h"
 #include "network/ExactText.h"
 #include "network/ValueText.h"
 #include "platform/Dialogs.h"
@@ -17,9 +20,12 @@ using netcalc_detail::Divide;
 using netcalc_detail::Ext;
 using netcalc_detail::Store;
 
+namespace fs = std::filesystem;
+
 namespace {
 
 constexpr int ShownPositions = 5;
+constexpr const char* LoadFileKey = ":Load file";
 constexpr double FallbackFrequency = 1e6;
 constexpr double FallbackZn = 50;
 constexpr Ext SpeedOfLight = 3e8;
@@ -67,7 +73,7 @@ public:
   explicit TMarkSaved(TWorkbench& W) : W(W) {}
   ~TMarkSaved() {
     W.MarkSaved();
-    W.History.Start(Capture(W.Net, W.Prefs));
+    W.History.Start(Capture(W.Net, W.Prefs, W.LoadFile));
   }
   TMarkSaved(const TMarkSaved&) = delete;
   TMarkSaved& operator=(const TMarkSaved&) = delete;
@@ -97,6 +103,7 @@ TSettingsRead TWorkbench::Reset() {
   Prefs = DefaultPreferences;
   Net.Reset();
   Net.SetNrOfElements(ShownPositions);  // a fresh network has the five positions the diagram shows
+  ClearMeasuredLoad();
   const TMarkSaved Unchanged(*this);
   std::optional<std::vector<std::string>> Lines;
   try {
@@ -233,7 +240,7 @@ void TWorkbench::Tune(int Position, int Steps, TTuneStep Step) {
   if (Line) E.SetLineLength(Value);
 }
 
-void TWorkbench::Record() { History.Record(Capture(Net, Prefs), Gesture); }
+void TWorkbench::Record() { History.Record(Capture(Net, Prefs, LoadFile), Gesture); }
 
 void TWorkbench::BeginGesture() { Gesture = ++LastGesture; }
 
@@ -241,13 +248,13 @@ void TWorkbench::EndGesture() { Gesture = 0; }
 
 bool TWorkbench::Undo() {
   const TNetworkState* State = History.Undo();
-  if (State) Restore(*State, Net, Prefs);
+  if (State) Restore(*State, Net, Prefs, LoadFile);
   return State;
 }
 
 bool TWorkbench::Redo() {
   const TNetworkState* State = History.Redo();
-  if (State) Restore(*State, Net, Prefs);
+  if (State) Restore(*State, Net, Prefs, LoadFile);
   return State;
 }
 
@@ -270,19 +277,60 @@ void TWorkbench::Open(const std::string& Name, const std::vector<std::string>& L
   AcceptZn(Net.GetZn(), Zn);
   ReportHiddenPositions(Net);
   ReportStubs(Net);
+  OpenLoadFile(Name, Lines);
   MarkSaved();
-  History.Start(Capture(Net, Prefs));
+  History.Start(Capture(Net, Prefs, LoadFile));
+}
+
+// The measured load the file names, relative to the file's folder; one that cannot be read leaves
+// the network's fixed load, and says so.
+void TWorkbench::OpenLoadFile(const std::string& NetworkName, const std::vector<std::string>& Lines) {
+  int Index = 0;
+  std::string Value;
+  if (!FindKey(Lines, false, Index, LoadFileKey, Value) || TrimBlanks(Value).empty()) return;
+  const fs::path Load = fs::path(NetworkName).parent_path() / fs::path(TrimBlanks(Value));
+  try {
+    ImportLoad(Load.lexically_normal().string());
+  } catch (const EFileError& Error) {
+    Inform(std::string(Error.what()) + "\nThe network's fixed load is used instead.");
+  }
+}
+
+void TWorkbench::ImportLoad(const std::string& Name) {
+  Net.MeasuredLoad = std::make_shared<const TMeasuredLoad>(ReadTouchstoneLoad(Name));
+  LoadFile = Name;
+}
+
+void TWorkbench::ClearMeasuredLoad() {
+  Net.MeasuredLoad.reset();
+  LoadFile.clear();
+}
+
+// The system's lines, then the measured load's file relative to the network file's folder.
+std::vector<std::string> TWorkbench::NetworkFileLines(const std::string& Name) const {
+  std::vector<std::string> Lines = SnfLines(Net, CircuitName(Name));
+  if (LoadFile.empty()) return Lines;
+  const fs::path Folder = fs::absolute(fs::path(Name)).parent_path();
+  Lines.insert(Lines.end(), {LoadFileKey, fs::absolute(LoadFile).lexically_relative(Folder).generic_string()});
+  return Lines;
 }
 
 void TWorkbench::Save(const std::string& Name) {
   Net.Creator = "Zomar";
-  WriteLines(Name, SnfLines(Net, CircuitName(Name)));
+  WriteLines(Name, NetworkFileLines(Name));
   FileName = CurrentFileName = Name;
   Remember(Name);
   Net.Title = "Network file: " + CircuitName(Name);
   MarkSaved();
 }
 
-bool TWorkbench::Modified() const { return SnfLines(Net, "") != SavedState; }
+// The network as its file holds it, the measured load's file by its own name.
+std::vector<std::string> TWorkbench::State() const {
+  std::vector<std::string> Lines = SnfLines(Net, "");
+  Lines.push_back(LoadFile);
+  return Lines;
+}
 
-void TWorkbench::MarkSaved() { SavedState = SnfLines(Net, ""); }
+bool TWorkbench::Modified() const { return State() != SavedState; }
+
+void TWorkbench::MarkSaved() { SavedState = State(); }

@@ -40,6 +40,7 @@ public:
   TPreferences Prefs;
   std::string FileName;  // the file the network was opened from or saved to; empty for a new one
   std::vector<std::string> RecentFiles;  // the network files opened or saved last, newest first
+  std::string LoadFile;  // the Touchstone file of the measured load, empty for the fixed load
 
   // A fresh network with five positions, the default preferences, then the settings file.
   TSettingsRead Reset();
@@ -90,6 +91,11 @@ public:
   bool CanUndo() const { return History.CanUndo(); }
   bool CanRedo() const { return History.CanRedo(); }
 
+  // A measured load from a one-port Touchstone file in place of the fixed load, which the network
+  // keeps for when it is cleared. A file that cannot be read raises its error and changes nothing.
+  void ImportLoad(const std::string& Name);
+  void ClearMeasuredLoad();
+
   // The lines of a network file that reads whole; raises the error of a file that does not.
   static std::vector<std::string> NetworkLines(const std::string& Name);
   // Reads the lines NetworkLines gave into the network, which becomes the file's. Stubs and
@@ -102,6 +108,9 @@ public:
 
 private:
   class TMarkSaved;
+  std::vector<std::string> NetworkFileLines(const std::string& Name) const;
+  std::vector<std::string> State() const;
+  void OpenLoadFile(const std::string& NetworkName, const std::vector<std::string>& Lines);
   void Remember(const std::string& Name);
   std::vector<std::string> SavedState;
   THistory History;

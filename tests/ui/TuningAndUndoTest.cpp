@@ -18,7 +18,7 @@ protected:
   // The network's values, and what the user sees of them: the texts hold the same values, if
   // not always in the same words ("75" typed, "75 " shown).
   std::tuple<TNetworkState, double, double, double, std::string> Shown() const {
-    return {Capture(*Form->Net, Form->Workbench->Prefs), ParseValue(Text(Form->FreqText), "Hz"),
+    return {Capture(*Form->Net, Form->Workbench->Prefs, Form->Workbench->LoadFile), ParseValue(Text(Form->FreqText), "Hz"),
             ParseValue(Text(Form->Edit0), "ohm"), ParseValue(Text(Form->Edit1), UnitName(Form->Net->Elements[2].ElementType)),
             Text(Form->ZinSer)};
   }
