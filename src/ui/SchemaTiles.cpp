@@ -10,7 +10,19 @@ constexpr int UpperWire = 23;
 constexpr int LowerWire = 71;
 constexpr int TileWidth = 39;
 
-int TileLeft(int Type) { return 21 + 40 * Type; }
+constexpr TElementType TileTypes[] = {TElementType::None, TElementType::Cs,       TElementType::Cp,
+                                      TElementType::Ls,   TElementType::Lp,       TElementType::Rs,
+                                      TElementType::Rp,   TElementType::Line,     TElementType::OpenStub,
+                                      TElementType::ShortStub};
+
+// The stubs' tiles follow the load symbol, leaving the tiles of the older types where they were.
+int TileLeft(TElementType T) {
+  switch (T) {
+    case TElementType::OpenStub: return LoadTileLeft + 21;
+    case TElementType::ShortStub: return LoadTileLeft + 61;
+    default: return 21 + 40 * static_cast<int>(T);
+  }
+}
 
 class TPainter {
 public:
@@ -108,8 +120,18 @@ void Line(TPainter& P, int Left) {
   P.Bar(X1, 48, X2, 50);
 }
 
+// A line hanging across the wires, its far end at the right left open or shorted.
+void Stub(TPainter& P, int Left, bool Shorted) {
+  const int X1 = Left + 8, X2 = Left + TileWidth - 1 - 5;
+  P.VLine(X1, UpperWire, 45);
+  P.VLine(X1, 48, LowerWire);
+  P.Bar(X1, 43, X2, 45);
+  P.Bar(X1, 48, X2, 50);
+  if (Shorted) P.Bar(X2 - 1, 43, X2, 50);
+}
+
 void ElementTile(TPainter& P, TElementType T) {
-  const int Left = TileLeft(static_cast<int>(T));
+  const int Left = TileLeft(T);
   const int Cx = Left + TileWidth / 2;
   Wires(P, Left);
   switch (T) {
@@ -120,6 +142,8 @@ void ElementTile(TPainter& P, TElementType T) {
     case TElementType::Rs: SeriesR(P, Cx); break;
     case TElementType::Rp: ParallelR(P, Cx); break;
     case TElementType::Line: Line(P, Left); break;
+    case TElementType::OpenStub: Stub(P, Left, false); return P.Label(Left + 4, 1, "Open", 7);
+    case TElementType::ShortStub: Stub(P, Left, true); return P.Label(Left + 4, 1, "Short", 7);
     default: return;  // None: the wires only
   }
   P.Label(Left + 4, 1, TypeName(T), 7);
@@ -148,13 +172,13 @@ void InputSymbol(TPainter& P) {
 // Ticks below the visible rows that mark where every tile starts.
 void AlignmentMarks(TPainter& P) {
   P.VLine(0, 110, SchemaHeight - 1);
-  for (int t = 0; t <= static_cast<int>(TElementType::Line); ++t) P.VLine(TileLeft(t), 110, SchemaHeight - 1);
+  for (const TElementType T : TileTypes) P.VLine(TileLeft(T), 110, SchemaHeight - 1);
   P.VLine(LoadTileLeft, 110, SchemaHeight - 1);
 }
 
 }  // namespace
 
-int TileOffset(TElementType T) { return -TileLeft(static_cast<int>(T)); }
+int TileOffset(TElementType T) { return -TileLeft(T); }
 
 void DrawSchema(TBitmap& Strip) {
   Strip.SetSize(SchemaWidth, SchemaHeight);
@@ -163,7 +187,7 @@ void DrawSchema(TBitmap& Strip) {
   C.FillRect({0, 0, SchemaWidth, SchemaHeight});
   TPainter P(C);
   InputSymbol(P);
-  for (int t = 0; t <= static_cast<int>(TElementType::Line); ++t) ElementTile(P, static_cast<TElementType>(t));
+  for (const TElementType T : TileTypes) ElementTile(P, T);
   LoadSymbol(P);
   AlignmentMarks(P);
 }

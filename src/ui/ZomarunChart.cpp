@@ -30,9 +30,9 @@ void TForm1::SmithPboxMouseDown(int X, int Y) {
   double Value = 0;
   // The solved value is shown rounded, and the rounded value is the one the network holds.
   if (T != TElementType::None && T != TElementType::Stub && SmithChart->CalcElement(*Net, X, Y, Value)) {
-    const bool Line = T == TElementType::Line;
+    const bool Line = HasLineData(T);
     const std::string Unit = T == TElementType::Rs || T == TElementType::Rp ? "" : UnitName(T);
-    const double Shown = ShownValue(3, Unit, Line ? E.LineLength : Value);
+    const double Shown = ShownValue(3, Unit, Value);
     E.SetValue(Shown);
     if (Line) E.SetLineLength(Shown);
     ValueEdits[s]->ShowText(QString::fromStdString(FormatValue(3, Unit, Shown)));

@@ -50,7 +50,7 @@ void TForm1::DrawTile(int Position) {
 
 // A diagram row as the element in its position is: tile, type, value, and the line button.
 void TForm1::ShowRow(int Position, const std::string& ValueText) {
-  const bool Line = Net->Elements[Position + 1].ElementType == TElementType::Line;
+  const bool Line = HasLineData(Net->Elements[Position + 1].ElementType);
   DrawTile(Position);
   TypeLabels[Position]->setText(Text(TypeName(Net->Elements[Position + 1].ElementType)));
   ValueLabels[Position]->setText(Line ? QStringLiteral("Length :") : QStringLiteral("Value :"));

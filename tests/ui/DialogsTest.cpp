@@ -86,6 +86,30 @@ TEST_F(LineDialog, RefusesAVelocityFactorThatIsNotAboveZeroAndRepairsOneFromAFil
   EXPECT_EQ(std::tuple(Element(1).VelocityFactor, Text(Form->ZinSer).substr(0, 3)), std::tuple(0.66, "Re:"));
 }
 
+// A stub's "..." opens the same dialog on its slot's line data, its length an eighth wave at first.
+TEST_F(Window, StubsOpenTheLineDialogOnTheirLineData) {
+  LeftClick(Form->PaintBox1, 7);
+  for (const TElementType T : {TElementType::OpenStub, TElementType::ShortStub}) {
+    SCOPED_TRACE(TypeName(T));
+    LeftClick(Form->PaintBox1);
+    ASSERT_EQ(Element(1).ElementType, T);
+    Strings Shown;
+    OnModal<L>([&](L& F) {
+      Shown = Texts(F.Elabel, F.LenEdit, F.kEdit);
+      F.LenEdit->setText("0.3");
+      F.ZoEdit->setText("75");
+      F.OKButton->click();
+      return F.result() == QDialog::Accepted;
+    });
+    LeftClick(Form->TB1);
+    EXPECT_EQ(Shown, (Strings{"Electrical length in lambda = 0.125", "251 mm", "0.67"}));
+    EXPECT_EQ(std::tuple(Element(1).LineLength, Element(1).Value, Element(1).Z0), std::tuple(0.3, 0.3, 75.0));
+    EXPECT_EQ(Text(Form->Edit1), "300 mm");
+    EXPECT_EQ(Text(Form->ZinSer).substr(0, 3), "Re:");
+  }
+  EXPECT_TRUE(Dialogs.Messages.empty());
+}
+
 class Preferences : public Window {
 protected:
   void Open(std::function<bool(P&)> Play) {

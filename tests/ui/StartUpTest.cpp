@@ -111,7 +111,9 @@ TEST_F(Window, LoadTextsGiveTheResults) {
 const Strings Cycle[] = {{"Cs", "31.8 pF", "Value :", ""},      {"Cp", "31.8 pF", "Value :", ""},
                          {"Ls", "79.6 nH", "Value :", ""},      {"Lp", "79.6 nH", "Value :", ""},
                          {"Rs", "50 ohm", "Value :", ""},       {"Rp", "50 ohm", "Value :", ""},
-                         {"Line", "400 mm", "Length :", "..."}, {"None", "0 ", "Value :", ""}};
+                         {"Line", "400 mm", "Length :", "..."}, {"OpenStub", "251 mm", "Length :", "..."},
+                         {"ShortStub", "251 mm", "Length :", "..."}, {"None", "0 ", "Value :", ""}};
+constexpr int CycleLength = std::size(Cycle);
 
 TEST_F(Window, ClicksWalkTheTypesWithTheirDefaultsAndTiles) {
   const auto Tile = [this] {
@@ -126,14 +128,14 @@ TEST_F(Window, ClicksWalkTheTypesWithTheirDefaultsAndTiles) {
     EXPECT_EQ((Strings{TypeName(Type), FormatValue(3, UnitName(Type), Element(2).Value)}), (Strings{Step[0], Step[1]}));
     EXPECT_EQ(Tile() == None, Step[0] == "None") << Step[0];
   }
-  for (int i = 6; i >= -1; --i) {
+  for (int i = CycleLength - 2; i >= -1; --i) {
     RightClick(Form->PaintBox2);
-    EXPECT_EQ(Row(2), Cycle[(i + 8) % 8]);
+    EXPECT_EQ(Row(2), Cycle[(i + CycleLength) % CycleLength]);
   }
   EXPECT_EQ(Form->Net->Selected, 2);
   Element(2).SetElementType(TElementType::Stub);  // from a file: it leaves the cycle either way
   LeftClick(Form->PaintBox2);
-  EXPECT_EQ(Row(2), Cycle[7]);
+  EXPECT_EQ(Row(2), Cycle[CycleLength - 1]);
   Element(2).SetElementType(TElementType::Stub);
   RightClick(Form->PaintBox2);
   EXPECT_EQ(Row(2), Cycle[6]);
@@ -153,8 +155,8 @@ TEST_F(Window, CtrlArrowsMoveTheSelectionAndChangeTheType) {
   CtrlKey(Form->Edit1, Qt::Key_Up);
   QTest::keyClick(Form->Edit1, Qt::Key_Left);  // without Ctrl nothing moves or changes
   QTest::keyClick(Form->Edit1, Qt::Key_Up);
-  EXPECT_EQ(std::tuple(Form->Net->Selected, Element(1).ElementType), std::tuple(1, TElementType::Line));
-  EXPECT_EQ(Row(1), Cycle[6]);
+  EXPECT_EQ(std::tuple(Form->Net->Selected, Element(1).ElementType), std::tuple(1, TElementType::ShortStub));
+  EXPECT_EQ(Row(1), Cycle[8]);
 }
 
 TEST_F(Window, EnterCommitsAllFiveValuesAndRewritesThem) {
