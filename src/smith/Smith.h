@@ -29,6 +29,7 @@ public:
   TRect ChartRect;
   bool ShowLabels = false;
   std::array<int, 21> NodeX{}, NodeY{};  // marker of each node, 0 = the load
+  int ScanLeftOut = 0;                    // points of the last scan trace that had no load
   int Zoom = 1;
   bool Normalized = false;
   bool ShowSWR = false;
@@ -98,7 +99,6 @@ private:
   QPoint ScanPoint(TNetWork& Network, double F);
   std::optional<QPoint> ScanPixel(TNetWork& Network, std::span<const double> F, const TLadderResult& Zin,
                                   std::size_t i);
-  int ScanLeftOut = 0;  // points of the last scan that had no load
   void DrawTrace(TNetWork& Network);
   void DrawMeasuredLoad(const TNetWork& Network);
   void DrawFrequencyMarks(TNetWork& Network, double Interval, TColor Color, int Size, bool Labelled);

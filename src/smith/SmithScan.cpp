@@ -90,13 +90,12 @@ std::vector<double> MarkFrequencies(const TNetWork& Network, double Interval, in
 
 // The engine's input impedance where it has one; elsewhere the reference's, which raises the
 // fault there is, with the points before it already drawn. A point outside a measured load's
-// frequencies has none, and is counted.
+// frequencies has none.
 std::optional<QPoint> TSmithChart::ScanPixel(TNetWork& Network, std::span<const double> F, const TLadderResult& Zin,
                                              std::size_t i) {
   try {
     if (!std::isfinite(Zin.ZinRe[i]) || !std::isfinite(Zin.ZinIm[i])) return ScanPoint(Network, F[i]);
   } catch (const ENoLoadError&) {
-    ++ScanLeftOut;
     return std::nullopt;
   }
   QPoint P;
@@ -115,6 +114,7 @@ void TSmithChart::DrawTrace(TNetWork& Network) {
   for (std::size_t i = 0; i < F.size(); ++i) {
     const std::optional<QPoint> P = ScanPixel(Network, F, Zin, i);
     if (!P) {
+      ++ScanLeftOut;
       PenDown = false;
       continue;
     }

@@ -269,6 +269,7 @@ std::vector<std::string> TWorkbench::NetworkLines(const std::string& Name) {
 
 void TWorkbench::Open(const std::string& Name, const std::vector<std::string>& Lines) {
   const double Frequency = Net.GetFrequency(), Zn = Net.GetZn();
+  ClearMeasuredLoad();
   ReadSnfLines(Lines, Net);
   if (Net.NrOfElements < ShownPositions) Net.SetNrOfElements(ShownPositions);
   FileName = CurrentFileName = Name;
