@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
   libhwy-dev
+  libnlopt-dev
   ngspice
   fonts-dejavu-core fonts-liberation
   clang libclang-rt-dev
