@@ -7,6 +7,7 @@
 #include "cli/EvalVerb.h"
 #include "cli/Failures.h"
 #include "cli/LoadVerb.h"
+#include "cli/MatchVerb.h"
 #include "cli/SweepVerb.h"
 
 namespace {
@@ -22,16 +23,19 @@ int Fail(int Status, const char* Message) {
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
-  CLI::App App{"ZOMAR without a window: evaluates and sweeps impedance-matching networks, shows measured loads.",
+  CLI::App App{"ZOMAR without a window: evaluates, sweeps and synthesises impedance-matching networks, shows measured "
+               "loads.",
                "zomar-cli"};
   App.set_version_flag("--version", Version);
   App.require_subcommand(1);
   TEvalArguments Eval;
   TSweepArguments Sweep;
   TLoadArguments Load;
+  TMatchArguments Match;
   AddEval(App, Eval);
   AddSweep(App, Sweep);
   AddLoad(App, Load);
+  AddMatch(App, Match);
   try {
     App.parse(argc, argv);
   } catch (const CLI::Success& E) {
@@ -42,6 +46,7 @@ int main(int argc, char** argv) {
   try {
     if (App.got_subcommand("eval")) RunEval(Eval);
     else if (App.got_subcommand("load")) RunLoad(Load);
+    else if (App.got_subcommand("match")) RunMatch(Match);
     else RunSweep(Sweep, Version);
   } catch (const ENoAnswer& E) {
     return Fail(1, E.what());
