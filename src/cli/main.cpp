@@ -8,6 +8,7 @@
 #include "cli/Failures.h"
 #include "cli/LoadVerb.h"
 #include "cli/MatchVerb.h"
+#include "cli/OptimizeVerb.h"
 #include "cli/SweepVerb.h"
 
 namespace {
@@ -23,8 +24,8 @@ int Fail(int Status, const char* Message) {
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
-  CLI::App App{"ZOMAR without a window: evaluates, sweeps and synthesises impedance-matching networks, shows measured "
-               "loads.",
+  CLI::App App{"ZOMAR without a window: evaluates, sweeps, synthesises and optimises impedance-matching networks, "
+               "shows measured loads.",
                "zomar-cli"};
   App.set_version_flag("--version", Version);
   App.require_subcommand(1);
@@ -32,10 +33,12 @@ int main(int argc, char** argv) {
   TSweepArguments Sweep;
   TLoadArguments Load;
   TMatchArguments Match;
+  TOptimizeArguments Optimize;
   AddEval(App, Eval);
   AddSweep(App, Sweep);
   AddLoad(App, Load);
   AddMatch(App, Match);
+  AddOptimize(App, Optimize);
   try {
     App.parse(argc, argv);
   } catch (const CLI::Success& E) {
@@ -47,6 +50,7 @@ int main(int argc, char** argv) {
     if (App.got_subcommand("eval")) RunEval(Eval);
     else if (App.got_subcommand("load")) RunLoad(Load);
     else if (App.got_subcommand("match")) RunMatch(Match);
+    else if (App.got_subcommand("optimize")) RunOptimize(Optimize);
     else RunSweep(Sweep, Version);
   } catch (const ENoAnswer& E) {
     return Fail(1, E.what());
