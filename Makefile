@@ -2,7 +2,7 @@
 BUILD := build
 JOBS := $(shell nproc)
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build run test bench package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -19,6 +19,10 @@ test: build
 
 bench: build
 	$(BUILD)/bench/zomar_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# The Debian package $(BUILD)/zomar_<version>_<arch>.deb, for `apt install ./$(BUILD)/zomar_*.deb`.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs from Debian packages everything the build, the tests and the benchmarks need.
+# Installs from Debian packages everything the build, the tests, the benchmarks and `make package` need.
 # Idempotent: when every package is present it installs nothing and touches no package list.
 set -euo pipefail
 
@@ -13,6 +13,8 @@ packages=(
   ngspice
   fonts-dejavu-core fonts-liberation
   clang libclang-rt-dev
+  dpkg-dev file
+  desktop-file-utils appstream shared-mime-info man-db
 )
 
 missing=()
