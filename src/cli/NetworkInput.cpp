@@ -1,9 +1,12 @@
 #include "cli/NetworkInput.h"
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 
 #include "cli/Arguments.h"
 #include "cli/Failures.h"
+#include "cli/LoadInput.h"
+#include "cli/LoadSource.h"
 #include "files/DataIO.h"
 #include "files/TextFile.h"
 #include "network/NumberText.h"
@@ -12,14 +15,27 @@
 
 namespace {
 
-void ReadFile(const std::string& File, TNetWork& Net) {
+// The measured load a network file names, relative to the file's folder.
+void ReadLoadFileOf(const std::string& File, const std::vector<std::string>& Lines, TNetWork& Net) {
+  int Index = 0;
+  std::string Value;
+  if (!FindKey(Lines, false, Index, ":Load file", Value) || TrimBlanks(Value).empty()) return;
+  const std::filesystem::path Load = std::filesystem::path(File).parent_path() / TrimBlanks(Value);
+  Net.MeasuredLoad = std::make_shared<const TMeasuredLoad>(ReadLoadFile(Load.lexically_normal().string()));
+}
+
+// A --load given takes the place of the file's own measured load, which is then not read.
+void ReadFile(const std::string& File, TNetWork& Net, bool WithItsLoad) {
+  std::vector<std::string> Lines;
   try {
-    ReadSnfLines(ReadLines(File), Net);
+    Lines = ReadLines(File);
+    ReadSnfLines(Lines, Net);
   } catch (const EFileError& E) {
     throw EUsage(E.what());  // names the file already
   } catch (const std::runtime_error& E) {
     throw EUsage(File + ": " + E.what());
   }
+  if (WithItsLoad) ReadLoadFileOf(File, Lines, Net);
 }
 
 }  // namespace
@@ -28,7 +44,7 @@ void AddNetworkOptions(CLI::App& Verb, TNetworkArguments& Arguments) {
   Verb.add_option("NETWORK", Arguments.File, "network file (.snf)")->required();
   Verb.add_option_function<std::string>(
       "--load", [&Arguments](const std::string& S) { Arguments.Load = S; },
-      "fixed load R,X in ohm, e.g. 25,-10 or 1.2k,300, instead of the file's");
+      "the load instead of the file's: R,X in ohm (e.g. 25,-10 or 1.2k,300) or a Touchstone file of one port");
   Verb.add_option_function<std::string>(
       "--zn", [&Arguments](const std::string& S) { Arguments.Zn = S; }, "normalising impedance in ohm");
   Verb.add_option_function<std::string>(
@@ -37,14 +53,17 @@ void AddNetworkOptions(CLI::App& Verb, TNetworkArguments& Arguments) {
 
 void ReadNetwork(const TNetworkArguments& Arguments, TNetWork& Net) {
   // The arguments first: a mistyped one is reported without reading the file.
-  const std::optional<TComplex> Load =
-      Arguments.Load ? std::optional(LoadArgument("--load", *Arguments.Load)) : std::nullopt;
+  const std::optional<TLoadSource> Load =
+      Arguments.Load ? std::optional(LoadSourceArgument("--load", *Arguments.Load)) : std::nullopt;
   const std::optional<double> Zn = Arguments.Zn ? std::optional(ZnArgument("--zn", *Arguments.Zn)) : std::nullopt;
   const std::optional<double> Q = Arguments.Q ? std::optional(QArgument("--q", *Arguments.Q)) : std::nullopt;
-  ReadFile(Arguments.File, Net);
-  if (Load) {
-    Net.Elements[1].Value = Load->Re;
-    Net.Elements[0].Value = Load->Im;
+  ReadFile(Arguments.File, Net, !Load);
+  if (const TComplex* Fixed = Load ? std::get_if<TComplex>(&*Load) : nullptr) {
+    Net.MeasuredLoad.reset();
+    Net.Elements[1].Value = Fixed->Re;
+    Net.Elements[0].Value = Fixed->Im;
+  } else if (Load) {
+    Net.MeasuredLoad = std::make_shared<const TMeasuredLoad>(std::get<TMeasuredLoad>(*Load));
   }
   if (Zn) Net.SetZn(*Zn);
   if (Q) Net.Q = *Q;

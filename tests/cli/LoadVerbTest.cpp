@@ -62,3 +62,43 @@ TEST(CliLoad, WhatIsNoLoadIsOneLineAndExitStatus2) {
 }
 
 }  // namespace
+
+namespace {
+
+// A network with no elements: its input is its load, so the sweep shows the measured load itself.
+constexpr const char* BareNetwork =
+    ":Circuit name\nbare\n:NrofElements\n2\n:Frequency (Hz)\n150000000\n:Start Frequency (Hz)\n1\n"
+    ":Stop Frequency (Hz)\n2\n:Steps\n1\n:Q\n0\n:Zn\n50\n:Rg\n0\n:Element data\n:0\nNone\n20\n0\n"
+    ":1\nNone\n0\n:2\nNone\n0\n";
+
+// --load FILE, or the file the network names: the load per frequency, points outside it left out
+// with one message, exit 1 when none is left; eval outside it has no answer.
+TEST(CliLoad, EvalAndSweepTakeAMeasuredLoad) {
+  const TTempDir Dir;
+  Dir.Write("ant.s1p", "# MHz S MA R 50\n100 0 0\n200 0.5 0\n");
+  Dir.Write("bare.snf", BareNetwork);
+  Dir.Write("named.snf", std::string(BareNetwork) + ":Load file\nant.s1p\n");
+  for (const std::vector<std::string>& Load : {std::vector<std::string>{"bare.snf", "--load", "ant.s1p"},
+                                                std::vector<std::string>{"named.snf"}}) {
+    std::vector<std::string> Sweep{"sweep"};
+    Sweep.insert(Sweep.end(), Load.begin(), Load.end());
+    Sweep.insert(Sweep.end(), {"--from", "50M", "--to", "250M", "--points", "5"});
+    const TRun R = RunCli(Dir, Sweep);
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    const Lines Out = R.OutLines();
+    ASSERT_EQ(Out.size(), 4u) << R.Out;
+    EXPECT_NEAR(Numbers(Out[2])[1], 250.0 / 3, 1e-9);  // 150 MHz: reflection 0.25
+    EXPECT_NE(R.Err.find("2 of 5 points left out"), std::string::npos) << R.Err;
+  }
+  const TRun Outside = RunCli(Dir, {"eval", "bare.snf", "--load", "ant.s1p", "--freq", "300M"});
+  EXPECT_EQ(Outside.Status, 1);
+  EXPECT_NE(Outside.Err.find("No measured load at 300 MHz"), std::string::npos) << Outside.Err;
+  EXPECT_EQ(RunCli(Dir, {"sweep", "bare.snf", "--load", "ant.s1p", "--from", "250M", "--to", "300M", "--points", "2"})
+                .Status,
+            1);
+  EXPECT_EQ(RunCli(Dir, {"sweep", "named.snf", "--load", "20,0", "--from", "250M", "--to", "300M", "--points", "2"})
+                .Status,
+            0);
+}
+
+}  // namespace
