@@ -16,22 +16,11 @@
 
 namespace {
 
-// "Cp:9.228e-13", and a line's or stub's data after its length: "Line:0.123@50/1".
-std::string ElementsText(const TLadder& Parts) {
-  std::string Text;
-  for (const TPart& P : Parts) {
-    if (!Text.empty()) Text += ' ';
-    Text += PartName(P.Type) + ':' + ShortestText(P.Value);
-    if (!IsLumped(P.Type)) Text += '@' + ShortestText(P.Z0) + '/' + ShortestText(P.VelocityFactor);
-  }
-  return Text;
-}
-
 std::vector<std::string> SolutionLines(const std::vector<TSolution>& Solutions) {
   std::vector<std::string> Lines{"solution,topology,elements,VSWR"};
   for (std::size_t s = 0; s < Solutions.size(); ++s) {
     const TSolution& S = Solutions[s];
-    Lines.push_back(std::to_string(s + 1) + ',' + TopologyName(S.Topology) + ',' + ElementsText(S.Parts) + ',' +
+    Lines.push_back(std::to_string(s + 1) + ',' + TopologyName(S.Topology) + ',' + LadderText(S.Parts) + ',' +
                     ShortestText(S.Vswr));
   }
   return Lines;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "network/NumberText.h"
 #include "network/ValueText.h"
 
 namespace {
@@ -28,4 +29,14 @@ bool IsStub(TPartType T) { return T == TPartType::OpenStub || T == TPartType::Sh
 void AddUnique(std::vector<TLadder>& Ladders, const TLadder& L) {
   const auto Same = [&L](const TLadder& Known) { return std::ranges::equal(Known, L, SamePart); };
   if (std::ranges::none_of(Ladders, Same)) Ladders.push_back(L);
+}
+
+std::string LadderText(const TLadder& Parts) {
+  std::string Text;
+  for (const TPart& P : Parts) {
+    if (!Text.empty()) Text += ' ';
+    Text += PartName(P.Type) + ':' + ShortestText(P.Value);
+    if (!IsLumped(P.Type)) Text += '@' + ShortestText(P.Z0) + '/' + ShortestText(P.VelocityFactor);
+  }
+  return Text;
 }

@@ -27,5 +27,8 @@ bool IsSeries(TPartType T);
 bool IsLumped(TPartType T);  // a capacitor, inductor or resistor
 bool IsStub(TPartType T);
 
+// "Cp:9.228e-13 Ls:3.8985e-08", a line's or stub's data after its length: "Line:0.123@50/1".
+std::string LadderText(const TLadder& Parts);
+
 // Adds L unless Ladders holds it already, its values equal but for rounding.
 void AddUnique(std::vector<TLadder>& Ladders, const TLadder& L);

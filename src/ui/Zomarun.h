@@ -9,6 +9,7 @@
 #include "smith/Smith.h"
 #include "ui/ControlTable.h"
 #include "ui/PictureFile.h"
+#include "synthesis/Optimise.h"
 #include "workbench/Export.h"
 #include "workbench/Workbench.h"
 
@@ -22,6 +23,8 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class TAboutBox;
+class TMatchForm;
+class TOptimiseForm;
 class THelpWindow;
 class TPaintBox;
 class TPlotPanel;
@@ -68,7 +71,9 @@ public:
   QTimer* TuneTimer = nullptr;  // a pause in tuning ends the gesture
   std::unique_ptr<TPrintDialog> PrintDialog1;
 
-  QMenu *Bestand1 = nullptr, *EditMenu = nullptr, *Options1 = nullptr, *ZoomMenu = nullptr, *Help = nullptr;
+  QMenu *Bestand1 = nullptr, *EditMenu = nullptr, *Options1 = nullptr, *ZoomMenu = nullptr, *ToolsMenu = nullptr,
+        *Help = nullptr;
+  QAction *MatchItem = nullptr, *OptimiseItem = nullptr;
   QAction *UndoItem = nullptr, *RedoItem = nullptr;
   QMenu *ExportMenu = nullptr, *RecentMenu = nullptr;
   QAction *ImportLoadItem = nullptr, *ClearLoadItem = nullptr;
@@ -86,6 +91,8 @@ public:
   TPrefForm* PrefForm = nullptr;
   TAboutBox* AboutBox = nullptr;
   THelpWindow* HelpWindow = nullptr;
+  TMatchForm* MatchForm = nullptr;
+  TOptimiseForm* OptimiseForm = nullptr;
 
   // Control tables by diagram position: 0 is the load, 1 .. 5 the elements from the load
   // towards the input; ValueEdits[-1] is the load reactance.
@@ -125,6 +132,9 @@ public:
   void TuneValue(int Position, int Notches, Qt::KeyboardModifiers Shift);
   void TuneTimerTimer();
   void UndoClick();
+  void MatchClick();
+  void OptimiseClick();
+  void RunOptimiser();
   void RedoClick();
 
   void Bereken();  // the one recalculation path
@@ -223,5 +233,6 @@ private:
   std::optional<std::string> AskExportName(const char* Filter, const char* Extension);
 
   bool ResetDone = false;
+  std::optional<TOptimiseResult> Tuning;  // the optimiser's last run in its dialog
   std::string PlotTitle;  // the title of the last sweep, shown again when the mouse leaves the plot
 };

@@ -15,6 +15,7 @@
 #include "ui/PrintDialog.h"
 #include "ui/Zomarabt.h"
 #include "ui/TLine.h"
+#include "ui/ToolForms.h"
 #include "ui/Layout.h"
 #include "ui/ValueEdit.h"
 #include "ui/Zomarun.h"
@@ -76,6 +77,8 @@ TForm1::TForm1() {
   PrefForm = new TPrefForm(this);
   AboutBox = new TAboutBox(this);
   HelpWindow = new THelpWindow(this);
+  MatchForm = new TMatchForm(this);
+  OptimiseForm = new TOptimiseForm(this);
   PrintDialog1 = std::make_unique<TPrintDialog>(this);
   FillTables();
   Connect();
@@ -128,6 +131,9 @@ void TForm1::CreateMenus() {
   x5 = Item(ZoomMenu, "5 x", true);
   x10 = Item(ZoomMenu, "10 x", true);
   x1->setChecked(true);
+  ToolsMenu = menuBar()->addMenu(QStringLiteral("&Tools"));
+  MatchItem = Item(ToolsMenu, "Match...");
+  OptimiseItem = Item(ToolsMenu, "Optimise over Band...");
   Help = menuBar()->addMenu(QStringLiteral("&Help"));
   Help2 = Item(Help, "&Help");
   Help2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));

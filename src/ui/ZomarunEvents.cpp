@@ -9,6 +9,7 @@
 #include "platform/PaintBox.h"
 #include "ui/Guard.h"
 #include "ui/PrefUnit.h"
+#include "ui/ToolForms.h"
 #include "ui/ValueEdit.h"
 #include "ui/Zomarun.h"
 
@@ -76,6 +77,9 @@ void TForm1::Connect() {
   connect(UDTimer, &QTimer::timeout, this, [this] { Guarded([this] { UDTimerTimer(); }); });
   connect(TuneTimer, &QTimer::timeout, this, [this] { Guarded([this] { TuneTimerTimer(); }); });
   connect(UndoItem, &QAction::triggered, this, [this] { Guarded([this] { UndoClick(); }); });
+  connect(MatchItem, &QAction::triggered, this, [this] { Guarded([this] { MatchClick(); }); });
+  connect(OptimiseItem, &QAction::triggered, this, [this] { Guarded([this] { OptimiseClick(); }); });
+  connect(OptimiseForm, &TOptimiseForm::Run, this, [this] { Guarded([this] { RunOptimiser(); }); });
   connect(RedoItem, &QAction::triggered, this, [this] { Guarded([this] { RedoClick(); }); });
   for (int p = 1; p <= 5; ++p) {
     const auto Tune = [this, p](int N, Qt::KeyboardModifiers Shift) { Guarded([&] { TuneValue(p, N, Shift); }); };
