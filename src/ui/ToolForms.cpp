@@ -8,11 +8,23 @@
 #include <QTableWidget>
 
 #include "network/NumberText.h"
+#include "network/ValueText.h"
 #include "plotter/Plotter.h"
 
 namespace {
 
 QPushButton* Button(QWidget* Parent, const char* Caption) { return new QPushButton(QString::fromUtf8(Caption), Parent); }
+
+// "Cs 63.7 pF, Lp 79.6 nH", a line or stub with its impedance: "Line 412 mm of 50 ohm".
+QString PartsText(const TLadder& Parts) {
+  std::string Text;
+  for (const TPart& P : Parts) {
+    if (!Text.empty()) Text += ", ";
+    Text += PartName(P.Type) + " " + FormatValue(3, UnitName(static_cast<TElementType>(P.Type)), P.Value);
+    if (!IsLumped(P.Type)) Text += " of " + FormatValue(3, "ohm", P.Z0);
+  }
+  return QString::fromStdString(Text);
+}
 
 }  // namespace
 
@@ -43,7 +55,7 @@ void TMatchForm::Show(const TMatchResult& Result) {
   Solutions->setRowCount(static_cast<int>(Result.Solutions.size()));
   for (int Row = 0; Row < Solutions->rowCount(); ++Row) {
     const TSolution& S = Result.Solutions[Row];
-    const QString Cells[] = {QString::fromStdString(TopologyName(S.Topology)), QString::fromStdString(LadderText(S.Parts)),
+    const QString Cells[] = {QString::fromStdString(TopologyName(S.Topology)), PartsText(S.Parts),
                              QString::fromStdString(FormatGeneral(S.Vswr, 4))};
     for (int Column = 0; Column < 3; ++Column) Solutions->setItem(Row, Column, new QTableWidgetItem(Cells[Column]));
   }

@@ -21,7 +21,8 @@ TEST_F(Window, MatchListsTheSolutionsAndAppliesThePickedOne) {
   });
   Form->MatchItem->trigger();
   EXPECT_EQ(Text(Form->SWRedit), "1");
-  EXPECT_EQ(Picked.substr(0, Row(1)[0].size()), Row(1)[0]);
+  const std::string First = Row(1)[0] + " " + FormatValue(3, UnitName(Element(1).ElementType), Element(1).Value);
+  EXPECT_EQ(Picked.substr(0, First.size()), First);
   EXPECT_EQ(Row(5)[0], "None");
   EXPECT_TRUE(Dialogs.Messages.empty());
 }
