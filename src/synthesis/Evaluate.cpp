@@ -5,22 +5,11 @@
 #include <limits>
 
 #include "network/Network.h"
+#include "synthesis/SolutionNetwork.h"
 
 namespace {
 
 constexpr std::ptrdiff_t NetworkSlots = 30;
-
-void Place(TElement& E, const TPart& P) {
-  E.SetElementType(static_cast<TElementType>(P.Type));
-  if (P.Type == TPartType::Line || IsStub(P.Type)) {
-    E.SetZ0(P.Z0);
-    E.SetVelocityFactor(P.VelocityFactor);
-    E.SetAttenuation(0);
-    E.SetLineLength(P.Value);
-  } else {
-    E.SetValue(P.Value);
-  }
-}
 
 // Parts First .. Last - 1, at most as many as the network holds, on the load Z.
 TComplex NetworkZin(const TComplex& Z, TLadder::const_iterator First, TLadder::const_iterator Last,
@@ -33,7 +22,7 @@ TComplex NetworkZin(const TComplex& Z, TLadder::const_iterator First, TLadder::c
   Net.Elements[1].SetValue(Z.Re);
   Net.Elements[0].SetValue(Z.Im);
   int Slot = 2;
-  for (auto P = First; P != Last; ++P) Place(Net.Elements[Slot++], *P);
+  for (auto P = First; P != Last; ++P) PlacePart(*P, Net.Elements[Slot++]);
   Net.Calculate();
   return Net.Elements[Net.NrOfElements + 1].Z;
 }

@@ -1,5 +1,14 @@
 #include "synthesis/SolutionNetwork.h"
 
+void PlacePart(const TPart& P, TElement& E) {
+  E.SetElementType(static_cast<TElementType>(P.Type));
+  if (!HasLineData(E.ElementType)) return E.SetValue(P.Value);
+  E.SetZ0(P.Z0);
+  E.SetVelocityFactor(P.VelocityFactor);
+  E.SetAttenuation(0);
+  E.SetLineLength(P.Value);
+}
+
 void SolutionNetwork(const TLadder& Parts, const TMatchPoint& At, TNetWork& Net) {
   Net.SetFrequency(At.Frequency);
   Net.ScanStart = 0.8 * At.Frequency;  // the range the workbench gives a typed frequency
@@ -10,16 +19,5 @@ void SolutionNetwork(const TLadder& Parts, const TMatchPoint& At, TNetWork& Net)
   Net.Elements[0].SetValue(At.Load.Im);
   Net.SetNrOfElements(static_cast<int>(Parts.size()));
   int Slot = 2;
-  for (const TPart& P : Parts) {
-    TElement& E = Net.Elements[Slot++];
-    E.SetElementType(static_cast<TElementType>(P.Type));
-    if (!HasLineData(E.ElementType)) {
-      E.SetValue(P.Value);
-      continue;
-    }
-    E.SetZ0(P.Z0);
-    E.SetVelocityFactor(P.VelocityFactor);
-    E.SetAttenuation(0);
-    E.SetLineLength(P.Value);
-  }
+  for (const TPart& P : Parts) PlacePart(P, Net.Elements[Slot++]);
 }

@@ -1,6 +1,7 @@
 #include "workbench/Tools.h"
 
 #include "network/SweepEngine.h"
+#include "synthesis/SolutionNetwork.h"
 #include "workbench/Sweep.h"
 
 TMatchResult MatchNetworkLoad(const TNetWork& Net) {
@@ -18,16 +19,7 @@ void ApplyLadder(const TLadder& Ladder, TNetWork& Net) {
       E.SetValue(0);
       continue;
     }
-    const TPart& Part = Ladder[p - 1];
-    E.SetElementType(static_cast<TElementType>(Part.Type));
-    if (Part.Type == TPartType::Line || IsStub(Part.Type)) {
-      E.SetZ0(Part.Z0);
-      E.SetVelocityFactor(Part.VelocityFactor);
-      E.SetAttenuation(0);
-      E.SetLineLength(Part.Value);
-    } else {
-      E.SetValue(Part.Value);
-    }
+    PlacePart(Ladder[p - 1], E);
   }
 }
 
