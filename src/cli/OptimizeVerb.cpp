@@ -59,7 +59,8 @@ void AddOptimize(CLI::App& App, TOptimizeArguments& Arguments) {
   Verb->add_option("--from", Arguments.From, "first frequency of the band in Hz, e.g. 144M")->required();
   Verb->add_option("--to", Arguments.To, "last frequency of the band in Hz, not below --from")->required();
   Verb->add_option("--points", Arguments.Points,
-                   "frequencies of the band in equal steps, both ends included (default 101)");
+                   "frequencies of the band in equal steps, both ends included, 1 to " + std::to_string(MaxBandPoints) +
+                       " (default 101)");
   AddSeriesOption(*Verb, Arguments.Series, "snap the tuned L, C and R values to the best of their standard neighbours");
   Verb->add_option("--output", Arguments.Output, "write the tuned network to this network file");
 }
@@ -68,6 +69,8 @@ void RunOptimize(const TOptimizeArguments& Arguments) {
   const double From = FrequencyArgument("--from", Arguments.From), To = FrequencyArgument("--to", Arguments.To);
   if (From > To) throw EUsage("--from '" + Arguments.From + "' lies above --to '" + Arguments.To + "'");
   const int Points = PointsArgument("--points", Arguments.Points);
+  if (static_cast<std::size_t>(Points) > MaxBandPoints)
+    throw EUsage("--points '" + Arguments.Points + "': the optimiser takes at most " + std::to_string(MaxBandPoints));
   const std::optional<TLoadSource> Source =
       Arguments.Network.Load ? std::optional(LoadSourceArgument("--load", *Arguments.Network.Load)) : std::nullopt;
   TNetworkArguments Network = Arguments.Network;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 #include "synthesis/BandSearch.h"
 #include "synthesis/BandStages.h"
@@ -66,6 +67,8 @@ void Search(TBandSearch& S) {
 }  // namespace
 
 TLoadedBand WhereLoaded(std::span<const double> Frequencies, const TSweepLoad& Load) {
+  if (Load.Re.size() != Frequencies.size() || Load.Im.size() != Frequencies.size())
+    throw std::invalid_argument("a band needs a load at every frequency");
   TLoadedBand B;
   for (std::size_t i = 0; i < Frequencies.size(); ++i) {
     if (std::isnan(Load.Re[i]) || std::isnan(Load.Im[i])) {
@@ -80,7 +83,8 @@ TLoadedBand WhereLoaded(std::span<const double> Frequencies, const TSweepLoad& L
 }
 
 TOptimiseResult Optimise(const TNetWork& Net, const TOptimiseRequest& R) {
-  if (R.Frequencies.empty()) throw std::invalid_argument("a band needs at least one frequency");
+  if (R.Frequencies.empty() || R.Frequencies.size() > MaxBandPoints)
+    throw std::invalid_argument("a band needs from 1 to " + std::to_string(MaxBandPoints) + " frequencies");
   TBandReflection Band(Net, R.Frequencies, R.Load);
   TBandSearch S(Band, Knobs(Net, (R.Frequencies.front() + R.Frequencies.back()) / 2), R);
   const std::vector<double> Origin(S.Knobs().size(), 0.);

@@ -19,6 +19,10 @@ struct TOptimiseLimits {
   double MaxSeconds = 1;
 };
 
+// Every point of the band is a constraint of the local search, whose memory grows with their number
+// times the knobs'.
+inline constexpr std::size_t MaxBandPoints = 10000;
+
 // The points of a band where the load has a value, and that value; how many were left out.
 struct TLoadedBand {
   std::vector<double> Frequencies;
@@ -26,11 +30,12 @@ struct TLoadedBand {
   std::size_t LeftOut = 0;
 };
 
-// Load holds an impedance per frequency, NaN where there is none.
+// Load holds an impedance per frequency, NaN where there is none; raises std::invalid_argument when
+// it holds another number of them.
 TLoadedBand WhereLoaded(std::span<const double> Frequencies, const TSweepLoad& Load);
 
 struct TOptimiseRequest {
-  std::vector<double> Frequencies;  // the band's points, at least one
+  std::vector<double> Frequencies;  // the band's points, 1 to MaxBandPoints
   TSweepLoad Load;                  // an impedance at each of them
   std::optional<TESeries> Series;   // standard values for the capacitors, inductors and resistors
   TOptimiseLimits Limits;

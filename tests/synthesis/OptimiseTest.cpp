@@ -6,6 +6,7 @@
 #include <limits>
 #include <numbers>
 #include <random>
+#include <stdexcept>
 #include <stop_token>
 #include <tuple>
 #include <vector>
@@ -258,6 +259,15 @@ TEST(Optimise, SameAnswerEveryTime) {
   ASSERT_EQ(First.Values.size(), Second.Values.size());
   for (std::size_t k = 0; k < First.Values.size(); ++k) EXPECT_EQ(First.Values[k].After, Second.Values[k].After);
   EXPECT_EQ(First.WorstAfter, Second.WorstAfter);
+}
+
+TEST(Optimise, RefusesABandItCannotTake) {
+  TNetWork Net;
+  TOptimiseRequest R = Request(FiveElements(Net), Band(1e8, 2e8, static_cast<int>(MaxBandPoints) + 1));
+  EXPECT_THROW(Optimise(Net, R), std::invalid_argument);
+  R = Request(Net, {});
+  EXPECT_THROW(Optimise(Net, R), std::invalid_argument);
+  EXPECT_THROW(WhereLoaded(std::vector<double>{1, 2}, FixedLoad(Net, 1)), std::invalid_argument);
 }
 
 TEST(Optimise, LeavesOutThePointsWithoutALoad) {
