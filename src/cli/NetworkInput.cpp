@@ -55,8 +55,9 @@ void ReadNetwork(const TNetworkArguments& Arguments, TNetWork& Net) {
   // The arguments first: a mistyped one is reported without reading the file.
   const std::optional<TLoadSource> Load =
       Arguments.Load ? std::optional(LoadSourceArgument("--load", *Arguments.Load)) : std::nullopt;
-  const std::optional<double> Zn = Arguments.Zn ? std::optional(ZnArgument("--zn", *Arguments.Zn)) : std::nullopt;
-  const std::optional<double> Q = Arguments.Q ? std::optional(QArgument("--q", *Arguments.Q)) : std::nullopt;
+  // Plain values with a flag: GCC 12 takes an optional<double> here for maybe uninitialised.
+  const double Zn = Arguments.Zn ? ZnArgument("--zn", *Arguments.Zn) : 0;
+  const double Q = Arguments.Q ? QArgument("--q", *Arguments.Q) : 0;
   ReadFile(Arguments.File, Net, !Load);
   if (const TComplex* Fixed = Load ? std::get_if<TComplex>(&*Load) : nullptr) {
     Net.MeasuredLoad.reset();
@@ -65,8 +66,8 @@ void ReadNetwork(const TNetworkArguments& Arguments, TNetWork& Net) {
   } else if (Load) {
     Net.MeasuredLoad = std::make_shared<const TMeasuredLoad>(std::get<TMeasuredLoad>(*Load));
   }
-  if (Zn) Net.SetZn(*Zn);
-  if (Q) Net.Q = *Q;
+  if (Arguments.Zn) Net.SetZn(Zn);
+  if (Arguments.Q) Net.Q = Q;
   if (!ProperZn(Net.GetZn()))
     throw EUsage(Arguments.File + ": Zn " + ShortestText(Net.GetZn()) + " is no proper value; give one with --zn");
 }
