@@ -112,7 +112,7 @@ private:
   std::vector<std::string> State() const;
   void OpenLoadFile(const std::string& NetworkName, const std::vector<std::string>& Lines);
   void Remember(const std::string& Name);
-  std::vector<std::string> SavedState;
+  std::vector<std::string> SavedState;  // the network as it was opened, saved or reset, as file lines
   THistory History;
-  int Gesture = 0, LastGesture = 0;  // the network as it was opened, saved or reset, as file lines
+  int Gesture = 0, LastGesture = 0;     // the gesture under way (0: none) and the last one begun
 };
