@@ -78,11 +78,17 @@ std::optional<std::vector<std::string>> ReadIniFile() {
 
 void WriteIniFile(const std::vector<std::string>& Lines) { WriteLines(IniFileName, Lines); }
 
-bool LoadIni(TNetWork& Net, TPreferences& Prefs) {
+bool LoadIni(TNetWork& Net, TPreferences& Prefs, TViewSettings& View) {
   const auto Lines = ReadIniFile();
   if (!Lines) return false;
   ApplyIniLines(*Lines, Net, Prefs);
+  ApplyViewSettingLines(*Lines, View);
   return true;
 }
 
-void SaveIni(const TNetWork& Net, const TPreferences& Prefs) { WriteIniFile(IniLines(Net, Prefs)); }
+void SaveIni(const TNetWork& Net, const TPreferences& Prefs, const TViewSettings& View) {
+  std::vector<std::string> Lines = IniLines(Net, Prefs);
+  const std::vector<std::string> ViewLines = ViewSettingLines(View);
+  Lines.insert(Lines.end(), ViewLines.begin(), ViewLines.end());
+  WriteIniFile(Lines);
+}

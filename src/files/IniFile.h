@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "files/ViewSettings.h"
 #include "network/Network.h"
 
 inline constexpr const char* IniFileName = "zomar.ini";
@@ -32,7 +33,8 @@ std::optional<std::vector<std::string>> ReadIniFile();
 // Replaces "zomar.ini" in the working directory, whole or not at all. Raises EFileError.
 void WriteIniFile(const std::vector<std::string>& Lines);
 
-// ReadIniFile, then ApplyIniLines: false, changing nothing, when there is no file.
-bool LoadIni(TNetWork& Net, TPreferences& Prefs);
-// IniLines, then WriteIniFile.
-void SaveIni(const TNetWork& Net, const TPreferences& Prefs);
+// ReadIniFile, then ApplyIniLines and ApplyViewSettingLines: false, changing nothing, when there
+// is no file.
+bool LoadIni(TNetWork& Net, TPreferences& Prefs, TViewSettings& View);
+// IniLines and ViewSettingLines, then WriteIniFile.
+void SaveIni(const TNetWork& Net, const TPreferences& Prefs, const TViewSettings& View);

@@ -101,6 +101,7 @@ void TWorkbench::Remember(const std::string& Name) {
 
 TSettingsRead TWorkbench::Reset() {
   Prefs = DefaultPreferences;
+  View = {};
   Net.Reset();
   Net.SetNrOfElements(ShownPositions);  // a fresh network has the five positions the diagram shows
   ClearMeasuredLoad();
@@ -113,7 +114,9 @@ TSettingsRead TWorkbench::Reset() {
   }
   if (!Lines) return {};
   const double Frequency = Net.GetFrequency(), Zn = Net.GetZn();
-  const std::vector<std::string> Unused = ApplyIniLines(*Lines, Net, Prefs);
+  std::vector<std::string> Unused = ApplyIniLines(*Lines, Net, Prefs);
+  const std::vector<std::string> UnusedView = ApplyViewSettingLines(*Lines, View);
+  Unused.insert(Unused.end(), UnusedView.begin(), UnusedView.end());
   AcceptFrequency(Net.GetFrequency(), Frequency);
   AcceptZn(Net.GetZn(), Zn);
   if (Unused.empty()) return {true, {}};
@@ -122,7 +125,17 @@ TSettingsRead TWorkbench::Reset() {
   return {true, std::string(IniFileName) + ": could not use " + Names + "; they keep their defaults."};
 }
 
-void TWorkbench::SaveSettings() const { SaveIni(Net, Prefs); }
+void TWorkbench::SaveSettings() const { SaveIni(Net, Prefs, View); }
+
+void TWorkbench::SaveView() const {
+  std::optional<std::vector<std::string>> Lines = ReadIniFile();
+  if (!Lines) {
+    TNetWork Fresh;
+    Fresh.Reset();
+    Lines = IniLines(Fresh, DefaultPreferences);
+  }
+  WriteIniFile(WithViewSettings(std::move(*Lines), View));
+}
 
 void TWorkbench::EnterFrequency(double F) {
   AcceptFrequency(F, FallbackFrequency);

@@ -38,6 +38,7 @@ public:
 
   TNetWork Net;
   TPreferences Prefs;
+  TViewSettings View;    // how the chart and the plot are shown, kept with the settings
   std::string FileName;  // the file the network was opened from or saved to; empty for a new one
   std::vector<std::string> RecentFiles;  // the network files opened or saved last, newest first
   std::string LoadFile;  // the Touchstone file of the measured load, empty for the fixed load
@@ -45,6 +46,9 @@ public:
   // A fresh network with five positions, the default preferences, then the settings file.
   TSettingsRead Reset();
   void SaveSettings() const;
+  // The view settings into the settings file at once, its other lines kept; a missing file gets
+  // the defaults for them. Raises EFileError.
+  void SaveView() const;
 
   // A typed frequency: a proper one sets the step of about 1 %, the marks and a scan range around
   // it; an improper one is refused with its message and 1 MHz taken instead.

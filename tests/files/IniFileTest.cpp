@@ -25,15 +25,22 @@ TEST(IniFile, DefaultsAreSavedAndLoadedInTheWorkingDirectory) {
   TTempDir Dir;
   TNetWork Net, Loaded;
   TPreferences Prefs = Defaults, Saved{1.5e6, 3e5, 2.5e7, false, true};
+  TViewSettings View, SavedView;
+  SavedView.Q = {{0.5, 2}, 0x123456};
+  SavedView.BodeBelowChart = true;
   Dir.Write("Zomar.Ini", CrLf(Replaced(DefaultFile, 14, "75")));
-  EXPECT_FALSE(LoadIni(Loaded, Prefs));
+  EXPECT_FALSE(LoadIni(Loaded, Prefs, View));
   EXPECT_EQ(IniLines(Loaded, Prefs), DefaultFile);
   Net.SetFrequency(1.45e8);
   Net.Q = 120;
-  SaveIni(Net, Saved);
-  EXPECT_EQ(Dir.Bytes("zomar.ini"), CrLf(IniLines(Net, Saved)));
-  EXPECT_TRUE(LoadIni(Loaded, Prefs));
+  SaveIni(Net, Saved, SavedView);
+  Lines Written = IniLines(Net, Saved);
+  const Lines ViewLines = ViewSettingLines(SavedView);
+  Written.insert(Written.end(), ViewLines.begin(), ViewLines.end());
+  EXPECT_EQ(Dir.Bytes("zomar.ini"), CrLf(Written));
+  EXPECT_TRUE(LoadIni(Loaded, Prefs, View));
   EXPECT_EQ(IniLines(Loaded, Prefs), IniLines(Net, Saved));
+  EXPECT_EQ(View, SavedView);
 }
 
 // Each setting on its own: one that does not convert keeps its value and is named, the others

@@ -135,6 +135,25 @@ TEST_F(Workbench, ResetReadsTheSettingsFileSettingBySetting) {
   EXPECT_EQ(W.Net.GetFrequency(), 100e6);
 }
 
+// A view change is kept at once without the network's state: a missing file gets the defaults
+// for the rest, an existing one keeps its other lines. The next start reads it without a word.
+TEST_F(Workbench, TheViewIsKeptInTheSettingsFileAtOnce) {
+  W.Net.SetFrequency(7e6);
+  W.View.AdmittanceGrid = true;
+  W.View.Vswr.Values = {2};
+  W.SaveView();
+  TSettingsRead Read = W.Reset();
+  EXPECT_EQ(std::tuple(Read.Found, Read.Note, W.Net.GetFrequency()), std::tuple(true, "", 100e6));
+  EXPECT_TRUE(W.View.AdmittanceGrid);
+  W.Net.SetFrequency(7e6);
+  W.SaveSettings();
+  W.View.Vswr.Values = {1.5, 3};
+  W.SaveView();
+  Read = W.Reset();
+  EXPECT_EQ(std::tuple(Read.Note, W.Net.GetFrequency(), W.View.Vswr.Values),
+            std::tuple("", 7e6, std::vector<double>{1.5, 3}));
+}
+
 // Opening and saving mark the network unchanged; the network's own file is the one saved to.
 TEST_F(Workbench, ModifiedFollowsChangesSavesAndOpens) {
   EXPECT_FALSE(W.Modified());
