@@ -5,11 +5,14 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "network/NetCalc.h"
 #include "network/SweepEngine.h"
 #include "platform/Canvas.h"
 #include "smith/ChartMath.h"
+#include "smith/LabelLayout.h"
 
 class TSmithChart {
 public:
@@ -30,7 +33,10 @@ public:
   bool ShowLabels = false;
   std::array<int, 21> NodeX{}, NodeY{};  // marker of each node, 0 = the load
   int ScanLeftOut = 0;                    // points of the last scan trace that had no load
-  int Zoom = 1;
+  double Zoom = 1;  // 1 .. MaxZoom
+  // The reflection coefficient shown in the middle of the picture: 0 + j0 centres the chart.
+  double ViewRe = 0, ViewIm = 0;
+  static constexpr double MaxZoom = 20;
   bool Normalized = false;
   bool ShowSWR = false;
 
@@ -41,6 +47,14 @@ public:
   // The empty chart, sized AWidth x AHeight, with its labels in AZn ohms.
   void DrawChart(int AWidth, int AHeight, double AZn);
   void Paint();
+
+  // The view for the next DrawChart. ZoomAbout multiplies the zoom by Factor, within 1 .. MaxZoom,
+  // keeping the point under pixel (X, Y) of the last picture in its place; back at 1 x the chart
+  // is centred again. Pan moves the picture by (DX, DY) pixels. The middle of the picture always
+  // stays on the chart.
+  void ZoomAbout(int X, int Y, double Factor);
+  void Pan(int DX, int DY);
+  void ResetView(double AZoom);
   void ZToPixel(const TComplex& Z, int& PX, int& PY, double Zn) const;
   QPoint GammaPixel(const smith_detail::TGamma& G) const;  // the pixel of a reflection coefficient
   // Normalised impedance, |reflection| and a plain arctangent angle of a pixel; false outside
@@ -66,7 +80,23 @@ public:
   void DrawScan(TNetWork& Network, double MajorMark, double MinorMark);
   void DrawDot(int X, int Y, TColor Color, int Size);
 
+  // Every text of the picture with its box, refilled by each DrawChart: no two boxes overlap.
+  TLabelLayout Labels;
+  // Writes Text with its top-left corner at the first of Corners where its box overlaps no text
+  // placed before, on a knock-out of Back a pixel wider than the text all round; false, drawing
+  // nothing, when no corner is free.
+  bool PutLabel(std::initializer_list<QPoint> Corners, const std::string& Text, TColor Back);
+  // A label on yellow at the first free corner around the point (X, Y): below right, below left,
+  // above right, above left.
+  bool PutLabelAround(int X, int Y, const std::string& Text);
+
 private:
+  struct TPendingLabel {
+    QPoint Corner;
+    std::string Text;
+  };
+  std::vector<TPendingLabel> GridLabels;  // placed once every grid line is drawn
+
   struct TMarkerPixels {
     int PX, PY, QX, QY;  // the node and its admittance mirrored through the centre
   };
@@ -101,5 +131,6 @@ private:
                                   std::size_t i);
   void DrawTrace(TNetWork& Network);
   void DrawMeasuredLoad(const TNetWork& Network);
-  void DrawFrequencyMarks(TNetWork& Network, double Interval, TColor Color, int Size, bool Labelled);
+  // The marks' dots, and their frequencies with the place of each dot.
+  std::vector<TPendingLabel> DrawFrequencyMarks(TNetWork& Network, double Interval, TColor Color, int Size);
 };

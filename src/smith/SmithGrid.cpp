@@ -34,15 +34,17 @@ void TSmithChart::DrawChart(int AWidth, int AHeight, double AZn) {
   TCanvas& C = *BitmapCanvas;
   C.Font.Size = 8;
   ChartRect = {0, 0, AWidth, AHeight};
+  Labels.Clear();
+  GridLabels.clear();
   C.Brush.SetColor(clWhite);
   C.FillRect(ChartRect);
   C.Brush.Style = TBrushStyle::Clear;
   C.Pen.Color = clBlack;
   C.Pen.Width = 1;
 
-  CenterX = AWidth / 2;
-  CenterY = AHeight / 2;
-  Radius = Round(m * 0.46L) * Zoom;
+  Radius = Round(Round(m * 0.46L) * Ext(Zoom));
+  CenterX = AWidth / 2 - Round(Ext(ViewRe) * Radius);
+  CenterY = AHeight / 2 + Round(Ext(ViewIm) * Radius);
 
   C.MoveTo(CenterX - Radius, CenterY);
   C.LineTo(CenterX + Radius, CenterY);
@@ -63,30 +65,32 @@ void TSmithChart::DrawChart(int AWidth, int AHeight, double AZn) {
     C.Pen.Color = clBlack;
   }
   DrawTitlesAndLegend(m);
+  for (const TPendingLabel& L : GridLabels) PutLabel({L.Corner}, L.Text, clWhite);
 }
 
+// The titles and the legend come before every other text, so nothing hides them.
 void TSmithChart::DrawTitlesAndLegend(int m) {
   TCanvas& C = *BitmapCanvas;
-  C.TextOut(Percent(85, m), Percent(2, m), "Smith Chart");
-  C.TextOut(Percent(4, m), Percent(2, m), "Inductive");
-  C.TextOut(Percent(4, m), ChartHeight - Percent(5, m), "Capacitive");
-  C.TextOut(CenterX - Radius - Percent(2, m), CenterY, "0");
+  PutLabel({{Percent(85, m), Percent(2, m)}}, "Smith Chart", clWhite);
+  PutLabel({{Percent(4, m), Percent(2, m)}}, "Inductive", clWhite);
+  PutLabel({{Percent(4, m), ChartHeight - Percent(5, m)}}, "Capacitive", clWhite);
+  PutLabel({{CenterX - Radius - Percent(2, m), CenterY}}, "0", clWhite);
 
   const int X0 = Percent(92, m);
   const auto Dot = [&](int Y, TColor Pen, TColor Brush) {
     C.Pen.Color = Pen;
     C.Brush.SetColor(Brush);
     C.Ellipse(X0 - 3, Y - 3, X0 + 3, Y + 3);
+    Labels.Reserve(QRect(X0 - 4, Y - 4, 9, 9), "");
   };
   Dot(ChartHeight - Percent(10, m), clGreen, clLime);
   Dot(ChartHeight - Percent(7, m), clRed, clRed);
   Dot(ChartHeight - Percent(4, m), clBlue, clWhite);
 
   C.Pen.Color = clBlack;
-  C.Brush.SetColor(clWhite);
-  C.TextOut(Percent(96, m), ChartHeight - Percent(11, m), "ZL");
-  C.TextOut(Percent(96, m), ChartHeight - Percent(8, m), "Z");
-  C.TextOut(Percent(96, m), ChartHeight - Percent(5, m), "Y");
+  PutLabel({{Percent(96, m), ChartHeight - Percent(11, m)}}, "ZL", clWhite);
+  PutLabel({{Percent(96, m), ChartHeight - Percent(8, m)}}, "Z", clWhite);
+  PutLabel({{Percent(96, m), ChartHeight - Percent(5, m)}}, "Y", clWhite);
 }
 
 void TSmithChart::DrawRCircle(double R) {
@@ -99,7 +103,7 @@ void TSmithChart::DrawRCircle(double R) {
   const Ext Bottom = CenterY + Radius / (1 + Ext(R));
   const Ext Right = CenterX + Radius;
   C.Ellipse(Round(Left), Round(Bottom), Round(Right), Round(Top));
-  C.TextOut(Round(ChartWidth / 100 + Left) - 5, CenterY + 2, GridLabelText(R, Normalized, ChartZn));
+  GridLabels.push_back({{Round(ChartWidth / 100 + Left) - 5, CenterY + 2}, GridLabelText(R, Normalized, ChartZn)});
   if (Unit) C.Ellipse(CenterX - Radius, Round(Bottom), Round(Left), Round(Top));  // unit conductance
   C.Pen.Color = Kept;
 }
@@ -128,13 +132,13 @@ void TSmithChart::DrawXArc(double X) {
 
   const std::string Text = GridLabelText(X, Normalized, ChartZn) + " j";
   const Ext LabelX = 1.04L * Px - 4 * ChartWidth / 100;
-  C.TextOut(Round(LabelX), Round(X > 0 ? Py - 3 * ChartWidth / 100 : Py), Text);
+  GridLabels.push_back({{Round(LabelX), Round(X > 0 ? Py - 3 * ChartWidth / 100 : Py)}, Text});
 
   if (Zoom > 1) {
     // The mirror arc's label where that arc crosses the r = 1 circle.
     const Ext Y = -Ext(X), Denominator = Y * Y + 4;
     const int Qx = CenterX + Round(Radius * Y * Y / Denominator);
     const int Qy = CenterY + Round(Radius * (-2 * Y) / Denominator);
-    C.TextOut(Round(1.01L * Qx), Qy, GridLabelText(-X, Normalized, ChartZn) + " j");
+    GridLabels.push_back({{Round(1.01L * Qx), Qy}, GridLabelText(-X, Normalized, ChartZn) + " j"});
   }
 }

@@ -39,21 +39,6 @@ void TSmithChart::DrawNetwork(TNetWork& Network) {
   Paint();
 }
 
-// Paths longer than the marker arrays share the last slot, which the input node writes last.
-void TSmithChart::DrawNodeLabels(int NrOfElements) {
-  TCanvas& C = *BitmapCanvas;
-  C.Brush.SetColor(clYellow);
-  const int Last = std::min(NrOfElements, static_cast<int>(NodeX.size()) - 1);
-  for (int k = 0; k <= Last; ++k) {
-    if (k == 0)
-      C.TextOut(NodeX[0] + 2, NodeY[0] + 2, "ZL");
-    else if (k < Last)
-      C.TextOut(NodeX[k] - 16, NodeY[k] + 2, "Z" + std::to_string(k));
-    else
-      C.TextOut(NodeX[k] + 2, NodeY[k] - 16, "Z in");
-  }
-}
-
 double TSmithChart::GetSWR() const {
   if (Rho < UnmatchableRho) return Store((1 + Ext(Rho)) / (1 - Ext(Rho)));
   return -1;

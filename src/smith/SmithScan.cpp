@@ -34,19 +34,21 @@ void TSmithChart::DrawScan(TNetWork& Network, double MajorMark, double MinorMark
   ScanLeftOut = 0;
   DrawMeasuredLoad(Network);
   DrawTrace(Network);
-  DrawFrequencyMarks(Network, MinorMark, clBlue, 2, false);
-  DrawFrequencyMarks(Network, MajorMark, clRed, 3, ShowLabels);
+  DrawFrequencyMarks(Network, MinorMark, clBlue, 2);
+  const std::vector<TPendingLabel> MarkLabels = DrawFrequencyMarks(Network, MajorMark, clRed, 3);
   TCanvas& C = *BitmapCanvas;
   if (ScanLeftOut > 0) {
-    C.Brush.Style = TBrushStyle::Clear;
+    const int H = C.TextHeight("0");
     C.Font.Color = clRed;
-    C.TextOut(4, ChartHeight - 2 * C.TextHeight("0") - 4,
-              "Not drawn: " + std::to_string(ScanLeftOut) + " points outside the measured load's frequencies");
+    PutLabel({{4, ChartHeight - 2 * H - 4}, {4, ChartHeight - 3 * H - 8}, {4, 4 + H}},
+             "Not drawn: " + std::to_string(ScanLeftOut) + " points outside the measured load's frequencies", clWhite);
+    C.Font.Color = clBlack;
   }
   if (ShowLabels) {
-    C.Brush.SetColor(clYellow);
-    C.TextOut(NodeX[0] + 2, NodeY[0] + 2, "Start " + FormatValue(3, "Hz", Network.ScanStart));
-    C.TextOut(NodeX[1] + 2, NodeY[1] + 2, "Stop " + FormatValue(3, "Hz", Network.ScanStop));
+    PutLabelAround(NodeX[0], NodeY[0], "Start " + FormatValue(3, "Hz", Network.ScanStart));
+    PutLabelAround(NodeX[1], NodeY[1], "Stop " + FormatValue(3, "Hz", Network.ScanStop));
+    for (std::size_t i : ThinningOrder(MarkLabels.size()))
+      PutLabelAround(MarkLabels[i].Corner.x(), MarkLabels[i].Corner.y(), MarkLabels[i].Text);
   }
   Network.SetFrequency(WorkingFrequency.Value());
   Network.Calculate();
@@ -130,17 +132,16 @@ void TSmithChart::DrawTrace(TNetWork& Network) {
   }
 }
 
-void TSmithChart::DrawFrequencyMarks(TNetWork& Network, double Interval, TColor Color, int Size, bool Labelled) {
+std::vector<TSmithChart::TPendingLabel> TSmithChart::DrawFrequencyMarks(TNetWork& Network, double Interval,
+                                                                        TColor Color, int Size) {
   const std::vector<double> F = MarkFrequencies(Network, Interval, MaxMarkerDots);
   const TLadderResult Zin = SweepLadder(Network, F);
-  TCanvas& C = *BitmapCanvas;
+  std::vector<TPendingLabel> Marks;
   for (std::size_t i = 0; i < F.size(); ++i) {
     const std::optional<QPoint> P = ScanPixel(Network, F, Zin, i);
     if (!P) continue;
     DrawDot(P->x(), P->y(), Color, Size);
-    if (Labelled) {
-      C.Brush.SetColor(clYellow);
-      C.TextOut(P->x() + 2, P->y() + 2, FormatValue(3, "Hz", F[i]));
-    }
+    Marks.push_back({*P, FormatValue(3, "Hz", F[i])});
   }
+  return Marks;
 }

@@ -141,8 +141,13 @@ public:
 
   void SmithPboxMouseMove(int X, int Y);
   void SmithPboxMouseDown(int X, int Y);
+  // The middle button, or Shift with the left, drags the chart; any other press solves.
+  void SmithPboxPress(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+  void SmithPboxRelease();
+  void SmithPboxWheel(int Notches, int X, int Y);  // zooms about the mouse
   void SmithPboxPaint();
   void ZoomClick(QAction* Sender);
+  void ShowZoomChecks();
   void SmithchartLabelsClick();
   void DrawSWRClick();
 
@@ -233,6 +238,7 @@ private:
   std::optional<std::string> AskExportName(const char* Filter, const char* Extension);
 
   bool ResetDone = false;
+  std::optional<QPoint> PanFrom;  // where the drag of the chart is, while one goes on
   std::optional<TOptimiseResult> Tuning;  // the optimiser's last run in its dialog
   std::string PlotTitle;  // the title of the last sweep, shown again when the mouse leaves the plot
 };

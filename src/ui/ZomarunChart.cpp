@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/PaintBox.h"
 #include "ui/ResultText.h"
@@ -10,6 +11,11 @@
 #include "ui/Zomarun.h"
 
 void TForm1::SmithPboxMouseMove(int X, int Y) {
+  if (PanFrom) {
+    SmithChart->Pan(X - PanFrom->x(), Y - PanFrom->y());
+    PanFrom = QPoint(X, Y);
+    Bereken();
+  }
   double Rn = 0, Xn = 0, Rho = 0, Angle = 0;
   const bool Inside = SmithChart->PixelToZ(X, Y, Rn, Xn, Rho, Angle);
   MuisPosEdit->clear();
@@ -59,13 +65,42 @@ void TForm1::SmithPboxPaint() {
   if (SmithChart) SmithChart->Paint();
 }
 
-void TForm1::ZoomClick(QAction* Sender) {
-  const std::pair<QAction*, int> Items[] = {{x1, 1}, {x2, 2}, {x5, 5}, {x10, 10}};
-  for (const auto& [Item, Factor] : Items) {
-    Item->setChecked(Item == Sender);
-    if (Item == Sender) SmithChart->Zoom = Factor;
-  }
+void TForm1::SmithPboxPress(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
+  if (Button == Qt::MiddleButton || (Button == Qt::LeftButton && Shift.testFlag(Qt::ShiftModifier)))
+    PanFrom = QPoint(X, Y);
+  else
+    SmithPboxMouseDown(X, Y);
+}
+
+void TForm1::SmithPboxRelease() { PanFrom.reset(); }
+
+// A notch zooms by a quarter.
+void TForm1::SmithPboxWheel(int Notches, int X, int Y) {
+  SmithChart->ZoomAbout(X, Y, std::pow(1.25, Notches));
+  ShowZoomChecks();
   Bereken();
+}
+
+namespace {
+
+constexpr int MenuZooms[] = {1, 2, 5, 10};
+
+}  // namespace
+
+// The menu's factors show the view centred.
+void TForm1::ZoomClick(QAction* Sender) {
+  const QAction* Items[] = {x1, x2, x5, x10};
+  for (int i = 0; i < 4; ++i)
+    if (Items[i] == Sender) SmithChart->ResetView(MenuZooms[i]);
+  ShowZoomChecks();
+  Bereken();
+}
+
+// A menu factor is checked when the view is that factor, centred.
+void TForm1::ShowZoomChecks() {
+  QAction* Items[] = {x1, x2, x5, x10};
+  const bool Centred = SmithChart->ViewRe == 0 && SmithChart->ViewIm == 0;
+  for (int i = 0; i < 4; ++i) Items[i]->setChecked(Centred && SmithChart->Zoom == MenuZooms[i]);
 }
 
 void TForm1::SmithchartLabelsClick() {

@@ -58,8 +58,13 @@ void TForm1::Connect() {
   connect(SmithPbox, &TPaintBox::MouseMove, this, [this](Qt::KeyboardModifiers, int X, int Y) {
     Guarded([&] { SmithPboxMouseMove(X, Y); });
   });
-  connect(SmithPbox, &TPaintBox::MouseDown, this, [this](Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
-    Guarded([&] { SmithPboxMouseDown(X, Y); });
+  connect(SmithPbox, &TPaintBox::MouseDown, this,
+          [this](Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y) {
+            Guarded([&] { SmithPboxPress(Button, Shift, X, Y); });
+          });
+  connect(SmithPbox, &TPaintBox::MouseUp, this, [this] { SmithPboxRelease(); });
+  connect(SmithPbox, &TPaintBox::Wheel, this, [this](int Notches, Qt::KeyboardModifiers, int X, int Y) {
+    Guarded([&] { SmithPboxWheel(Notches, X, Y); });
   });
   connect(SmithPbox, &TPaintBox::Paint, this, [this] { Guarded([this] { SmithPboxPaint(); }); });
   for (QAction* Item : {x1, x2, x5, x10})

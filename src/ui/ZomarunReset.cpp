@@ -60,9 +60,8 @@ void TForm1::LoadPictureClick() {
   SmithPbox->resize(width() - Schema->width(), ClientHeight());
   SmithchartLabels->setChecked(false);
   SmithChart->ShowLabels = false;
-  x1->setChecked(true);
-  for (QAction* Item : {x2, x5, x10}) Item->setChecked(false);
-  SmithChart->Zoom = 1;
+  SmithChart->ResetView(1);
+  ShowZoomChecks();
   ZinSer->setText(QStringLiteral(" Not yet calculated"));
   ZinPar->setText(QStringLiteral(" Not yet calculated"));
   Edit_1->setText(QStringLiteral("0"));
