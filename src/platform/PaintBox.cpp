@@ -39,3 +39,5 @@ void TPaintBox::wheelEvent(QWheelEvent* Event) {
   const QPoint P = Event->position().toPoint();
   if (const int N = Notches.Add(*Event)) emit Wheel(N, Event->modifiers(), P.x(), P.y());
 }
+
+void TPaintBox::leaveEvent(QEvent*) { emit MouseLeave(); }

@@ -20,6 +20,7 @@ signals:
   void MouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
   void MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
   void Wheel(int Notches, Qt::KeyboardModifiers Shift, int X, int Y);  // away from the user is positive
+  void MouseLeave();
 
 protected:
   void paintEvent(QPaintEvent* Event) override;
@@ -28,6 +29,7 @@ protected:
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
   void wheelEvent(QWheelEvent* Event) override;
+  void leaveEvent(QEvent* Event) override;
 
 private:
   TBitmap Picture;

@@ -13,7 +13,9 @@ TSmithChart::TSmithChart(TCanvas* ScreenCanvas) : BitmapCanvas(nullptr), ScreenC
 }
 
 void TSmithChart::Paint() {
-  if (ScreenCanvas) ScreenCanvas->CopyRect(ChartRect, *BitmapCanvas, ChartRect);
+  if (!ScreenCanvas) return;
+  ScreenCanvas->CopyRect(ChartRect, *BitmapCanvas, ChartRect);
+  DrawPointer();
 }
 
 void TSmithChart::ZToPixel(const TComplex& Z, int& PX, int& PY, double Zn) const {

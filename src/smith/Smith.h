@@ -14,6 +14,15 @@
 #include "smith/ChartMath.h"
 #include "smith/LabelLayout.h"
 
+// A circle the user asked for: constant VSWR, constant Q (two arcs), or constant resistance or
+// reactance in ohm.
+enum class TCircleKind { Vswr, Q, R, X };
+struct TChartCircle {
+  TCircleKind Kind;
+  double Value;
+  TColor Color;
+};
+
 class TSmithChart {
 public:
   // ScreenCanvas may be null: then Paint copies nowhere.
@@ -39,6 +48,8 @@ public:
   static constexpr double MaxZoom = 20;
   bool Normalized = false;
   bool ShowSWR = false;
+  bool AdmittanceGrid = false;  // the main constant-g circles and constant-b arcs
+  std::vector<TChartCircle> Circles;
 
   // Bounds on the loops whose length comes from the user's numbers, so that every drawing ends.
   static constexpr int MaxLinePieces = 60000;  // pieces of one line's locus
@@ -80,22 +91,48 @@ public:
   void DrawScan(TNetWork& Network, double MajorMark, double MinorMark);
   void DrawDot(int X, int Y, TColor Color, int Size);
 
+  // The scan trace of the last DrawScan, point by point; empty after a DrawChart alone.
+  struct TTracePoint {
+    QPoint Pixel;
+    double Frequency;
+    bool Joined;  // drawn from the point before; not after points without a load
+  };
+  std::vector<TTracePoint> TracePoints;
+  // The point of the trace nearest to (X, Y), on its dots or the lines between, within Reach
+  // pixels; its frequency is interpolated along the line.
+  std::optional<TTracePoint> NearestTracePoint(int X, int Y, int Reach) const;
+  // The read-out over the picture on the screen, from now until the next DrawChart: Lines in a box
+  // at the top left, under "Inductive", and a ring round Mark. No lines and no mark show the bare
+  // picture. The bitmap never holds it.
+  void ShowPointer(const std::vector<std::string>& Lines, std::optional<QPoint> Mark);
+
   // Every text of the picture with its box, refilled by each DrawChart: no two boxes overlap.
   TLabelLayout Labels;
   // Writes Text with its top-left corner at the first of Corners where its box overlaps no text
   // placed before, on a knock-out of Back a pixel wider than the text all round; false, drawing
   // nothing, when no corner is free.
   bool PutLabel(std::initializer_list<QPoint> Corners, const std::string& Text, TColor Back);
-  // A label on yellow at the first free corner around the point (X, Y): below right, below left,
+  // A label at the first free corner around the point (X, Y): below right, below left,
   // above right, above left.
-  bool PutLabelAround(int X, int Y, const std::string& Text);
+  bool PutLabelAround(int X, int Y, const std::string& Text, TColor Back);
 
 private:
   struct TPendingLabel {
     QPoint Corner;
     std::string Text;
+    TColor Color = clBlack;
   };
-  std::vector<TPendingLabel> GridLabels;  // placed once every grid line is drawn
+  std::vector<TPendingLabel> GridLabels;    // placed once every grid line is drawn
+  std::vector<TPendingLabel> CircleLabels;  // placed after the grid's, around their points
+  std::vector<std::string> PointerLines;    // the read-out Paint shows over the picture
+  std::optional<QPoint> PointerMark;
+  void DrawPointer();
+
+  void DrawAdmittanceGrid();
+  void DrawCircles(double Zn);
+  // The part on the chart of the circle of centre Re + j Im and radius Rho in the reflection
+  // plane; the pixel of its point nearest the chart's centre, none when it misses the chart.
+  std::optional<QPoint> DrawReflectionCircle(double Re, double Im, double Rho);
 
   struct TMarkerPixels {
     int PX, PY, QX, QY;  // the node and its admittance mirrored through the centre

@@ -36,6 +36,9 @@ void TSmithChart::DrawChart(int AWidth, int AHeight, double AZn) {
   ChartRect = {0, 0, AWidth, AHeight};
   Labels.Clear();
   GridLabels.clear();
+  TracePoints.clear();
+  PointerLines.clear();
+  PointerMark.reset();
   C.Brush.SetColor(clWhite);
   C.FillRect(ChartRect);
   C.Brush.Style = TBrushStyle::Clear;
@@ -64,8 +67,16 @@ void TSmithChart::DrawChart(int AWidth, int AHeight, double AZn) {
     DrawXArc(0.2);
     C.Pen.Color = clBlack;
   }
+  if (AdmittanceGrid) DrawAdmittanceGrid();
+  CircleLabels.clear();
+  DrawCircles(AZn);
   DrawTitlesAndLegend(m);
   for (const TPendingLabel& L : GridLabels) PutLabel({L.Corner}, L.Text, clWhite);
+  for (const TPendingLabel& L : CircleLabels) {
+    C.Font.Color = L.Color;
+    PutLabelAround(L.Corner.x(), L.Corner.y(), L.Text, clWhite);
+  }
+  C.Font.Color = clBlack;
 }
 
 // The titles and the legend come before every other text, so nothing hides them.

@@ -45,10 +45,10 @@ void TSmithChart::DrawScan(TNetWork& Network, double MajorMark, double MinorMark
     C.Font.Color = clBlack;
   }
   if (ShowLabels) {
-    PutLabelAround(NodeX[0], NodeY[0], "Start " + FormatValue(3, "Hz", Network.ScanStart));
-    PutLabelAround(NodeX[1], NodeY[1], "Stop " + FormatValue(3, "Hz", Network.ScanStop));
+    PutLabelAround(NodeX[0], NodeY[0], "Start " + FormatValue(3, "Hz", Network.ScanStart), clYellow);
+    PutLabelAround(NodeX[1], NodeY[1], "Stop " + FormatValue(3, "Hz", Network.ScanStop), clYellow);
     for (std::size_t i : ThinningOrder(MarkLabels.size()))
-      PutLabelAround(MarkLabels[i].Corner.x(), MarkLabels[i].Corner.y(), MarkLabels[i].Text);
+      PutLabelAround(MarkLabels[i].Corner.x(), MarkLabels[i].Corner.y(), MarkLabels[i].Text, clYellow);
   }
   Network.SetFrequency(WorkingFrequency.Value());
   Network.Calculate();
@@ -126,6 +126,7 @@ void TSmithChart::DrawTrace(TNetWork& Network) {
       Started = true;
     }
     PenDown ? C.LineTo(P->x(), P->y()) : C.MoveTo(P->x(), P->y());
+    TracePoints.push_back({*P, F[i], PenDown});
     PenDown = true;
     NodeX[1] = P->x();
     NodeY[1] = P->y();

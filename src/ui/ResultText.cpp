@@ -1,9 +1,11 @@
 #include "ui/ResultText.h"
 
 #include <cmath>
+#include <limits>
 
 #include "network/Checked.h"
 #include "network/NetCalc.h"
+#include "workbench/Reflection.h"
 
 using namespace netcalc_detail;
 
@@ -37,6 +39,20 @@ TPointerTexts PointerTexts(double Rn, double Xn, double Rho, double Angle, doubl
   const std::string Magnitude = FormatFixed(Rho, 3, 2) + "  angle: ";
   if (Xo < 0) return {F(3, " ohm", Ro) + " " + F(3, "j", Xo) + " ohm", Magnitude + std::to_string(Degrees - 180) + " degrees"};
   return {F(3, " ohm", Ro) + " + " + F(3, "j", Xo) + " ohm", Magnitude + std::to_string(Degrees) + " degrees"};
+}
+
+std::vector<std::string> PointDetailTexts(double Rn, double Xn, double Zn) {
+  const auto Finite = [](double V, const std::string& Text) { return std::isfinite(V) ? Text : "infinite"; };
+  const Ext Square = Ext(Rn) * Rn + Ext(Xn) * Xn;
+  std::string Admittance = "infinite";
+  if (Square > 0) {
+    const double G = Store(Rn / (Square * Zn)), B = Store(-Xn / (Square * Zn));
+    Admittance = F(3, "S", G) + (B < 0 ? " - j " : " + j ") + F(3, "S", std::fabs(B));
+  }
+  const TComplex Gamma = Reflection({Rn, Xn}, 1);
+  const double V = Vswr(Gamma), Loss = ReturnLossDb(Gamma), Q = Rn > 0 ? std::fabs(Xn) / Rn : std::numeric_limits<double>::infinity();
+  return {"Y: " + Admittance, "VSWR: " + Finite(V, FormatGeneral(V, 3)) + "   RL: " + Finite(Loss, FormatGeneral(Loss, 3) + " dB") +
+                                  "   Q: " + Finite(Q, FormatGeneral(Q, 3))};
 }
 
 std::string PlotReadOut(long double XV, long double YV, double Unit) {

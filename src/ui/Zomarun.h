@@ -23,6 +23,7 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class TAboutBox;
+class TCirclesForm;
 class TMatchForm;
 class TOptimiseForm;
 class THelpWindow;
@@ -83,6 +84,7 @@ public:
   QAction *Nieuw = nullptr, *Openen = nullptr, *Bewaren = nullptr, *BewarenAls = nullptr, *PrintIt = nullptr,
           *Afsluiten = nullptr;
   QAction *SmithchartLabels = nullptr, *PrefMenu = nullptr, *QFactor = nullptr, *Bodeplot = nullptr;
+  QAction *AdmittanceGridItem = nullptr, *CirclesItem = nullptr;
   QAction *x1 = nullptr, *x2 = nullptr, *x5 = nullptr, *x10 = nullptr;
   QAction *Help2 = nullptr, *About = nullptr;
 
@@ -93,6 +95,7 @@ public:
   THelpWindow* HelpWindow = nullptr;
   TMatchForm* MatchForm = nullptr;
   TOptimiseForm* OptimiseForm = nullptr;
+  TCirclesForm* CirclesForm = nullptr;
 
   // Control tables by diagram position: 0 is the load, 1 .. 5 the elements from the load
   // towards the input; ValueEdits[-1] is the load reactance.
@@ -144,10 +147,14 @@ public:
   // The middle button, or Shift with the left, drags the chart; any other press solves.
   void SmithPboxPress(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
   void SmithPboxRelease();
+  void SmithPboxLeave();  // the read-out goes
   void SmithPboxWheel(int Notches, int X, int Y);  // zooms about the mouse
   void SmithPboxPaint();
   void ZoomClick(QAction* Sender);
   void ShowZoomChecks();
+  void AdmittanceGridClick();
+  void CirclesClick();
+  void ShowChartView();  // the workbench's view of the chart on the chart and in the menu
   void SmithchartLabelsClick();
   void DrawSWRClick();
 

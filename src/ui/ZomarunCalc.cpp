@@ -19,6 +19,7 @@ double Parse(const QLineEdit* Edit, const char* Unit) { return ParseValue(Edit->
 // no earlier result on show as if it were current.
 void TForm1::Bereken() {
   SmithChart->Normalized = Normalized;
+  ShowChartView();
   ReadWorkingTexts();
   Workbench->Record();
   ShowHistory();

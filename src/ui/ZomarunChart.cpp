@@ -10,20 +10,38 @@
 #include "ui/ValueEdit.h"
 #include "ui/Zomarun.h"
 
+namespace {
+
+constexpr int TraceReach = 8;  // pixels from the scan trace within which the read-out names it
+
+}  // namespace
+
 void TForm1::SmithPboxMouseMove(int X, int Y) {
   if (PanFrom) {
     SmithChart->Pan(X - PanFrom->x(), Y - PanFrom->y());
     PanFrom = QPoint(X, Y);
+    ShowZoomChecks();
     Bereken();
   }
   double Rn = 0, Xn = 0, Rho = 0, Angle = 0;
   const bool Inside = SmithChart->PixelToZ(X, Y, Rn, Xn, Rho, Angle);
   MuisPosEdit->clear();
   RhoEdit->clear();
-  if (!Inside) return;
+  if (!Inside) return SmithChart->ShowPointer({}, std::nullopt);
   const TPointerTexts Texts = PointerTexts(Rn, Xn, Rho, Angle, Net->GetZn());
   MuisPosEdit->setText(QString::fromStdString(Texts.MuisPos));
   RhoEdit->setText(QString::fromStdString(Texts.Rho));
+  std::vector<std::string> Lines{"Z: " + Texts.MuisPos};
+  for (const std::string& Line : PointDetailTexts(Rn, Xn, Net->GetZn())) Lines.push_back(Line);
+  const std::optional<TSmithChart::TTracePoint> Trace = SmithChart->NearestTracePoint(X, Y, TraceReach);
+  if (Trace) Lines.push_back("Trace: " + FormatValue(4, "Hz", Trace->Frequency));
+  SmithChart->ShowPointer(Lines, Trace ? std::optional(Trace->Pixel) : std::nullopt);
+}
+
+void TForm1::SmithPboxLeave() {
+  MuisPosEdit->clear();
+  RhoEdit->clear();
+  SmithChart->ShowPointer({}, std::nullopt);
 }
 
 void TForm1::SmithPboxMouseDown(int X, int Y) {

@@ -10,6 +10,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/PaintBox.h"
+#include "ui/CirclesForm.h"
 #include "ui/HelpWindow.h"
 #include "ui/PrefUnit.h"
 #include "ui/PrintDialog.h"
@@ -79,6 +80,7 @@ TForm1::TForm1() {
   HelpWindow = new THelpWindow(this);
   MatchForm = new TMatchForm(this);
   OptimiseForm = new TOptimiseForm(this);
+  CirclesForm = new TCirclesForm(this);
   PrintDialog1 = std::make_unique<TPrintDialog>(this);
   FillTables();
   Connect();
@@ -122,6 +124,8 @@ void TForm1::CreateMenus() {
   RedoItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   Options1 = menuBar()->addMenu(QStringLiteral("Options"));
   SmithchartLabels = Item(Options1, "Show Smithchart Labels", true);
+  AdmittanceGridItem = Item(Options1, "Admittance Grid", true);
+  CirclesItem = Item(Options1, "Circles...");
   PrefMenu = Item(Options1, "Preferences");
   QFactor = Item(Options1, "Q Factor");
   Bodeplot = Item(Options1, "Bode-plot", true);

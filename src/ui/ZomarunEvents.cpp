@@ -63,6 +63,7 @@ void TForm1::Connect() {
             Guarded([&] { SmithPboxPress(Button, Shift, X, Y); });
           });
   connect(SmithPbox, &TPaintBox::MouseUp, this, [this] { SmithPboxRelease(); });
+  connect(SmithPbox, &TPaintBox::MouseLeave, this, [this] { Guarded([this] { SmithPboxLeave(); }); });
   connect(SmithPbox, &TPaintBox::Wheel, this, [this](int Notches, Qt::KeyboardModifiers, int X, int Y) {
     Guarded([&] { SmithPboxWheel(Notches, X, Y); });
   });
@@ -70,6 +71,8 @@ void TForm1::Connect() {
   for (QAction* Item : {x1, x2, x5, x10})
     connect(Item, &QAction::triggered, this, [this, Item] { Guarded([&] { ZoomClick(Item); }); });
   connect(SmithchartLabels, &QAction::triggered, this, [this] { Guarded([this] { SmithchartLabelsClick(); }); });
+  connect(AdmittanceGridItem, &QAction::triggered, this, [this] { Guarded([this] { AdmittanceGridClick(); }); });
+  connect(CirclesItem, &QAction::triggered, this, [this] { Guarded([this] { CirclesClick(); }); });
   connect(DrawSWR, &QPushButton::clicked, this, [this] { Guarded([this] { DrawSWRClick(); }); });
   connect(FreqButton, &QPushButton::clicked, this, [this] { Guarded([this] { FreqButtonClick(); }); });
   connect(ZnButton, &QPushButton::clicked, this, [this] { Guarded([this] { ZnButtonClick(); }); });

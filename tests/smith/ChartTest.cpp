@@ -104,6 +104,39 @@ TEST(Grid, LinesKeepTheColoursOfTheirGroups) {
   }
 }
 
+// The admittance grid lies on the circles of constant g and b, the user's circles on theirs, in
+// their colours; nothing of them is drawn when they are not asked for. Zoomed, they stay put.
+TEST(Grid, AdmittanceGridAndTheUsersCirclesLieOnTheirLoci) {
+  constexpr TColor Admittance = 0xC08000, Vswr = 0x0080FF, Q = 0x800080, R = 0x008080, X = 0x808000;
+  const auto On = [](std::complex<double> Centre, double Radius, double Angle) {
+    return Centre + std::polar(Radius, Angle);  // a reflection coefficient
+  };
+  const struct {
+    std::complex<double> Gamma;  // within 0.5 of the centre: inside the picture at 2 x
+    TColor Colour;
+  } Points[] = {{On({-2.0 / 3, 0}, 1.0 / 3, 0.5), Admittance},  // g = 2
+                {On({-1, -2}, 2, std::acos(-1.0) / 3), Admittance},  // b = 0.5
+                {On(0, 1.0 / 3, 2), Vswr},
+                {On({0, -1}, std::sqrt(2.0), 1.25), Q},  // Q = 1 above the axis ...
+                {On({0, 1}, std::sqrt(2.0), -1.8), Q},  // ... and below
+                {On({1.0 / 3, 0}, 2.0 / 3, 2.6), R},  // r = 0.5
+                {On({1, -5.0 / 3}, 5.0 / 3, 2.1), X}};  // x = -0.6
+  for (const double Zoom : {1.0, 2.0})
+    for (const bool Shown : {false, true}) {
+      SCOPED_TRACE(::testing::Message() << Zoom << (Shown ? " shown" : ""));
+      TSmithChart Chart(nullptr);
+      Chart.ResetView(Zoom);
+      Chart.AdmittanceGrid = Shown;
+      if (Shown) Chart.Circles = {{TCircleKind::Vswr, 2, Vswr}, {TCircleKind::Q, 1, Q}, {TCircleKind::R, 25, R},
+                                  {TCircleKind::X, -30, X}};
+      Chart.DrawChart(Width, Height, 50);
+      for (const auto& P : Points) {
+        const QPoint Pixel = Chart.GammaPixel({P.Gamma.real(), P.Gamma.imag()});
+        EXPECT_EQ(ColourNear(Chart, Pixel.x(), Pixel.y(), P.Colour, 2), Shown) << P.Gamma;
+      }
+    }
+}
+
 TEST(Grid, LabelsReadInOhmsOrNormalised) {
   const struct {
     double Value;

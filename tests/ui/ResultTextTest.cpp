@@ -29,6 +29,20 @@ TEST(ResultText, SWRInThreeDigitsOrInfinite) {
   for (const auto& [SWR, Expected] : Cases) EXPECT_EQ(SWRText(SWR), Expected);
 }
 
+// Worked by hand: z = 1 + j1 has y = (1 - j1) / 2, |Gamma| = 1 / sqrt(5), VSWR 2.618, RL 6.99 dB.
+TEST(ResultText, PointDetailsAtKnownPoints) {
+  const struct {
+    double Rn, Xn, Zn;
+    Strings Expected;
+  } Cases[] = {{1, 1, 50, {"Y: 10 mS - j 10 mS", "VSWR: 2.62   RL: 6.99 dB   Q: 1"}},
+               {1, 0, 50, {"Y: 20 mS + j 0 S", "VSWR: 1   RL: infinite   Q: 0"}},
+               {0.5, -2, 75, {"Y: 1.57 mS + j 6.27 mS", "VSWR: 10.4   RL: 1.67 dB   Q: 4"}},
+               {0, 1, 50, {"Y: 0 S - j 20 mS", "VSWR: infinite   RL: 0 dB   Q: infinite"}},
+               {0, 0, 50, {"Y: infinite", "VSWR: infinite   RL: 0 dB   Q: infinite"}},  // the short
+               {1e9, 0, 50, {"Y: 20 pS + j 0 S", "VSWR: 1E9   RL: 1.74E-8 dB   Q: 0"}}};  // the open
+  for (const auto& C : Cases) EXPECT_EQ(PointDetailTexts(C.Rn, C.Xn, C.Zn), C.Expected) << C.Rn << " " << C.Xn;
+}
+
 TEST(ResultText, PlotReadOutInEngineeringUnits) {
   EXPECT_EQ(PlotReadOut(123.4L, -12.34L, 1e6), "X= 123 MHz    Y= -12.3 dB");
   EXPECT_EQ(PlotReadOut(123.4L, -0.5L, 1e6), "X= 123 MHz    Y= -500 mdB");
