@@ -28,10 +28,10 @@ bool TSmithChart::PutLabel(std::initializer_list<QPoint> Corners, const std::str
   return true;
 }
 
-bool TSmithChart::PutLabelAround(int X, int Y, const std::string& Text) {
+bool TSmithChart::PutLabelAround(int X, int Y, const std::string& Text, TColor Back) {
   TCanvas& C = *BitmapCanvas;
   const int W = C.TextWidth(Text), H = C.TextHeight(Text);
-  return PutLabel({{X + 2, Y + 2}, {X - W - 4, Y + 2}, {X + 2, Y - H - 4}, {X - W - 4, Y - H - 4}}, Text, clYellow);
+  return PutLabel({{X + 2, Y + 2}, {X - W - 4, Y + 2}, {X + 2, Y - H - 4}, {X - W - 4, Y - H - 4}}, Text, Back);
 }
 
 namespace {

@@ -16,7 +16,9 @@ void ExpectReadable(TSmithChart& Chart) {
   for (std::size_t i = 0; i < L.size(); ++i) {
     for (std::size_t j = i + 1; j < L.size(); ++j)
       EXPECT_FALSE(L[i].Box.intersects(L[j].Box)) << "'" << L[i].Text << "' and '" << L[j].Text << "'";
-    if (!L[i].Text.empty()) EXPECT_TRUE(TextInked(Chart, L[i].Box.left() + 1, L[i].Box.top() + 1, L[i].Text)) << L[i].Text;
+    if (!L[i].Text.empty()) {
+      EXPECT_TRUE(TextInked(Chart, L[i].Box.left() + 1, L[i].Box.top() + 1, L[i].Text)) << L[i].Text;
+    }
   }
 }
 
@@ -72,7 +74,9 @@ TEST(Labels, NeverOverlapOverScansPathsAndZooms) {
       ExpectReadable(Chart);
       const std::set<std::string> Shown = Texts(Chart);
       EXPECT_TRUE(Shown.contains("Smith Chart") && Shown.contains("Capacitive"));
-      if (C.Scan && C.Zoom == 1) EXPECT_TRUE(Shown.contains("Start 80 MHz") && Shown.contains("Stop 125 MHz"));
+      if (C.Scan && C.Zoom == 1) {
+        EXPECT_TRUE(Shown.contains("Start 80 MHz") && Shown.contains("Stop 125 MHz"));
+      }
     }
 }
 
@@ -130,8 +134,9 @@ TEST(Labels, GridLinesStopAtTheirLabels) {
       const QRect Box = L.Box.intersected(Picture.rect());
       for (int y = Box.top(); y <= Box.bottom(); ++y)
         for (int x = Box.left(); x <= Box.right(); ++x)
-          if (FromQColor(Alone.Image().pixelColor(x, y)) == clWhite)
+          if (FromQColor(Alone.Image().pixelColor(x, y)) == clWhite) {
             ASSERT_EQ(FromQColor(Picture.pixelColor(x, y)), clWhite) << L.Text << " at " << x << "," << y;
+          }
       ++Checked;
     }
     EXPECT_GE(Checked, 10);
