@@ -52,4 +52,10 @@ std::string MarkText(long double V, int ExponentDigits) {
 
 std::string XMarkText(long double V) { return MarkText(V, 1); }
 
+std::string XLogMarkText(long double V) {
+  const long double Hundredths = V * 100;
+  if (!std::isfinite(V) || std::fabs(Hundredths - std::nearbyint(Hundredths)) < 1e-6L) return MarkText(V, 1);
+  return Scientific(Decimal(V), 1);
+}
+
 std::string YMarkText(long double V) { return MarkText(V, 2); }

@@ -6,4 +6,7 @@
 #include <string>
 
 std::string XMarkText(long double V);
+// Under a log axis, where no mark is 0: a value that two decimals would not show exactly, 0.001
+// or 0.105, reads in scientific notation, "1e-3", "1.05e-1".
+std::string XLogMarkText(long double V);
 std::string YMarkText(long double V);

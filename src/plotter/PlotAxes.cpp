@@ -27,7 +27,7 @@ long double BoundSlack(long double Magnitude) {
 }
 
 void CalcScale(TPlotAxes& A) {
-  A.PlotWidth = A.Width - (A.Margin + A.RightMargin);
+  A.PlotWidth = A.Width - (A.LeftMargin + A.RightMargin);
   A.PlotHeight = A.Height - (A.TopMargin + A.BottomMargin);
   PushApart(A.XMin, A.XMax, 2e-16L);
   PushApart(A.YMin, A.YMax, 3e-16L);
@@ -38,7 +38,7 @@ void CalcScale(TPlotAxes& A) {
 bool HasPlotArea(const TPlotAxes& A) { return A.PlotWidth > 0 && A.PlotHeight > 0; }
 
 TRect PlotRectOf(const TPlotAxes& A) {
-  return {A.Margin, A.TopMargin, A.Width - A.RightMargin, A.Height - A.BottomMargin};
+  return {A.LeftMargin, A.TopMargin, A.Width - A.RightMargin, A.Height - A.BottomMargin};
 }
 
 int RoundPixel(long double V) {
@@ -48,7 +48,7 @@ int RoundPixel(long double V) {
   return static_cast<int>(std::lrint(V));
 }
 
-int XToPixel(const TPlotAxes& A, long double X) { return A.Margin + RoundPixel((X - A.XMin) * A.XScale); }
+int XToPixel(const TPlotAxes& A, long double X) { return A.LeftMargin + RoundPixel((X - A.XMin) * A.XScale); }
 
 int YToPixel(const TPlotAxes& A, long double Y) {
   return (A.Height - A.BottomMargin) - RoundPixel((Y - A.YMin) * A.YScale);
@@ -61,7 +61,7 @@ bool PixelToValue(const TPlotAxes& A, int X, int Y, long double& XV, long double
     YV = A.YMin;
     return false;
   }
-  const long double AxisX = (X - A.Margin) / A.XScale + A.XMin;
+  const long double AxisX = (X - A.LeftMargin) / A.XScale + A.XMin;
   YV = ((A.Height - A.BottomMargin) - Y) / A.YScale + A.YMin;
   XV = Value(AxisX);
   return Within(AxisX, A.XMin, A.XMax) && Within(YV, A.YMin, A.YMax);

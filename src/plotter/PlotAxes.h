@@ -6,7 +6,7 @@
 
 struct TPlotAxes {
   int Width = 300, Height = 200;  // of the panel
-  int Margin = 15, TopMargin = 15, RightMargin = 15, BottomMargin = 15;
+  int Margin = 15, LeftMargin = 15, TopMargin = 15, RightMargin = 15, BottomMargin = 15;
   int PlotWidth = 0, PlotHeight = 0;
   // Under XLog the X bounds are base-10 logarithms, and so is every X value mapped here.
   long double XMin = 1e-16L, XMax = 10, YMin = 0, YMax = 10;

@@ -47,7 +47,7 @@ void TPlotPanel::AddPoint(TColor Color, int Layer, long double X, long double Y)
 
 void TPlotPanel::DrawDataPoint(TColor Color, int Layer, long double X, long double Y) {
   const long double XV = (X - Axes.XMin) * Axes.XScale;
-  const long double YV = (Y - Axes.YMin) * Axes.YScale;
+  const long double YV = LayerY(LayerOf(Layer), Y);
   TCanvas& C = FBuffer.Canvas();
   C.Pen = FPlotPen.Value();
   C.Pen.Color = Color;
@@ -61,7 +61,7 @@ void TPlotPanel::DrawDataPoint(TColor Color, int Layer, long double X, long doub
 
 // A pen-wide square at the point.
 void TPlotPanel::DrawDot(TCanvas& C, TColor Color, long double XV, long double YV) {
-  const int W = C.Pen.Width, Half = W / 2, M = Axes.Margin;
+  const int W = C.Pen.Width, Half = W / 2, M = Axes.LeftMargin;
   const int Bottom = Axes.Height - Axes.BottomMargin;
   C.Brush.SetColor(Color);
   C.FillRect(Corners(RoundPixel(XV + (M - Half)), Bottom + Half - RoundPixel(YV), RoundPixel(XV) + M - Half + W,
@@ -73,19 +73,19 @@ void TPlotPanel::DrawDot(TCanvas& C, TColor Color, long double XV, long double Y
 void TPlotPanel::DrawSegment(TCanvas& C, int Layer, long double XV, long double YV) {
   const int Bottom = Axes.Height - Axes.BottomMargin;
   if (FPenUp) {
-    C.MoveTo(Axes.Margin + RoundPixel(XV), Bottom - RoundPixel(YV));
+    C.MoveTo(Axes.LeftMargin + RoundPixel(XV), Bottom - RoundPixel(YV));
     FPenUp = false;
   } else {
     C.MoveTo(RoundPixel(FLastX[Layer]), RoundPixel(FLastY[Layer]));
-    C.LineTo(Axes.Margin + RoundPixel(XV), RoundPixel(Bottom - YV));
+    C.LineTo(Axes.LeftMargin + RoundPixel(XV), RoundPixel(Bottom - YV));
   }
-  FLastX[Layer] = XV + Axes.Margin;
+  FLastX[Layer] = XV + Axes.LeftMargin;
   FLastY[Layer] = Bottom - YV;
 }
 
 // From the level of Y = 0.
 void TPlotPanel::DrawBar(TCanvas& C, long double XV, long double YV) {
-  const int X = Axes.Margin + RoundPixel(XV);
+  const int X = Axes.LeftMargin + RoundPixel(XV);
   const int Bottom = Axes.Height - Axes.BottomMargin;
   C.MoveTo(X, Bottom - RoundPixel(-Axes.YMin * Axes.YScale));
   C.LineTo(X, Bottom - RoundPixel(YV));

@@ -1,11 +1,19 @@
-// The full redraw of the plot panel: panel colour, plot area, grid, title and marks on PlotBMP,
-// then the stored points replayed on Buffer and carried over through the plot area.
+// The full redraw of the plot panel: panel colour, plot area, grid, title, marks, the marker and
+// the legend on PlotBMP, then the stored points replayed on Buffer and carried over through the
+// plot area, over the marker.
 #include <cmath>
 #include <cstdlib>
 
 #include "plotter/Plotter.h"
 #include "plotter/MarkText.h"
 #include "plotter/PlotTicks.h"
+
+namespace {
+
+// The least room between two X mark texts, in pixels.
+constexpr int MarkGap = 4;
+
+}  // namespace
 
 // While held, a change only marks the picture stale: the hold's end draws it once.
 void TPlotPanel::Redraw() {
@@ -26,6 +34,7 @@ void TPlotPanel::Redraw() {
   TCanvas& C = FPlotBMP.Canvas();
   C.Brush.SetColor(Color());
   C.FillRect(FInnerRect);
+  FXMarkBoxes.clear();
   if (HasPlotArea(Axes)) {
     C.Brush.SetColor(FBackColor);
     C.FillRect(FPlotRect);
@@ -36,6 +45,9 @@ void TPlotPanel::Redraw() {
     if (!FTitle.empty()) DrawTitle(C);
     if (FXMarks) Axes.XLog ? DrawXLogMarks(C) : DrawXMarks(C);
     if (FYMarks) DrawYMarks(C);
+    if (FLeftScale) DrawLeftScale(C);
+    if (FXMarker) DrawXMarker(C);
+    if (!FLegend.empty()) DrawLegend(C);
     FBuffer.Canvas().CopyRect(FPlotRect, C, FPlotRect);
     ReplayPoints();
     CopyToPlotBMP();
@@ -45,8 +57,10 @@ void TPlotPanel::Redraw() {
 
 void TPlotPanel::CalcMargins() {
   const int M = Axes.Margin;
+  Axes.LeftMargin = FLeftScale ? M + 22 : M;
   Axes.TopMargin = FTitle.empty() ? M : std::abs(FFont.Value().Height()) + M + 2;
   Axes.BottomMargin = FXMarks ? std::abs(FXMarksFont.Value().Height()) + M + 2 : M;
+  if (!FLegend.empty()) Axes.BottomMargin += std::abs(FXMarksFont.Value().Height()) + 1;
   Axes.RightMargin = FYMarks ? M + 22 : M;
 }
 
@@ -71,7 +85,7 @@ void TPlotPanel::DrawYGrid(TCanvas& C) {
   FFirstYMark = FirstMark(Axes.YMin, FYMarksInterval);
   for (const long double V : LinearTicks(FFirstYMark, FYMarksInterval, Axes.YMax)) {
     const int Y = YToPixel(Axes, V);
-    C.MoveTo(Axes.Margin, Y);
+    C.MoveTo(Axes.LeftMargin, Y);
     C.LineTo(Axes.Width - Axes.RightMargin, Y);
   }
 }
@@ -82,21 +96,33 @@ void TPlotPanel::DrawTitle(TCanvas& C) {
   C.TextOut((Axes.Width - C.TextWidth(FTitle)) / 2, 2 * BevelWidth + Axes.Margin / 2, FTitle);
 }
 
-// X is the axis value: the logarithm under XLog.
-void TPlotPanel::DrawXMark(TCanvas& C, long double X, const std::string& Text) {
-  C.TextOut(XToPixel(Axes, X) - C.TextWidth(Text) / 2, Axes.Height - Axes.BottomMargin + 3, Text);
+// AxisX is the value on the axis: its logarithm under XLog.
+TMarkBox TPlotPanel::XMarkBox(TCanvas& C, long double Value, long double AxisX, const std::string& Text) {
+  const int Left = XToPixel(Axes, AxisX) - C.TextWidth(Text) / 2;
+  return {Value, Text, Left, Left + C.TextWidth(Text)};
+}
+
+void TPlotPanel::DrawXMarkBoxes(TCanvas& C, std::vector<TMarkBox> Boxes) {
+  FXMarkBoxes = std::move(Boxes);
+  for (const TMarkBox& B : FXMarkBoxes) C.TextOut(B.Left, Axes.Height - Axes.BottomMargin + 3, B.Text);
 }
 
 void TPlotPanel::DrawXMarks(TCanvas& C) {
   C.Brush.SetColor(Color());
   C.Font = FXMarksFont.Value();
-  for (const long double V : LinearTicks(FFirstXMark, FXMarksInterval, Axes.XMax)) DrawXMark(C, V, XMarkText(V));
+  std::vector<TMarkBox> Boxes;
+  for (const long double V : LinearTicks(FFirstXMark, FXMarksInterval, Axes.XMax))
+    Boxes.push_back(XMarkBox(C, V, V, XMarkText(V)));
+  DrawXMarkBoxes(C, ThinLinearMarks(Boxes, FXMarksInterval, MarkGap));
 }
 
 void TPlotPanel::DrawXLogMarks(TCanvas& C) {
   C.Brush.SetColor(Color());
   C.Font = FXMarksFont.Value();
-  for (const long double V : LogMarkTicks(Axes.XMin, Axes.XMax)) DrawXMark(C, std::log10(V), XMarkText(V));
+  const std::vector<TLogMark> Marks = LogMarks(Axes.XMin, Axes.XMax);
+  std::vector<TMarkBox> Boxes;
+  for (const TLogMark& M : Marks) Boxes.push_back(XMarkBox(C, M.Value, std::log10(M.Value), XLogMarkText(M.Value)));
+  DrawXMarkBoxes(C, ThinLogMarks(Marks, Boxes, MarkGap));
 }
 
 void TPlotPanel::DrawYMarks(TCanvas& C) {

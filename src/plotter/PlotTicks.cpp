@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "plotter/PlotAxes.h"
-
 namespace {
 
 // Bounds the linear loop when a bound or the interval has lost its precision (an interval below
@@ -20,28 +18,33 @@ long double LogStep(long double Span, int K) {
   return K / 20.0L + 1;
 }
 
-// Whether a value with the logarithm LogV lies at or above the bound LogMin, or below LogMax; a
-// value on a bound within its last-bit noise counts as on it.
-bool AtOrAbove(long double LogV, long double LogMin) { return LogV >= LogMin - BoundSlack(std::fabs(LogMin)); }
-bool Below(long double LogV, long double LogMax) { return LogV < LogMax - BoundSlack(std::fabs(LogMax)); }
+// A value within a billionth of a decade of a bound lies on it: far below a pixel, and above the
+// noise of a bound that reached the axis through a division by a frequency unit, which leaves
+// 1 kHz in MHz a unit in the double's last place above 0.001.
+constexpr long double LogTolerance = 1e-9L;
+
+// Whether a value with the logarithm LogV lies at or above the bound LogMin, or below LogMax.
+bool AtOrAbove(long double LogV, long double LogMin) { return LogV >= LogMin - LogTolerance; }
+bool Below(long double LogV, long double LogMax) { return LogV < LogMax - LogTolerance; }
 
 // Walks the decades from the one holding 10^LogMin (at most 10^19) while they start below
-// LogMax. Visit(Value, K, Inside) is called with K = 0 for the decade value, then for its steps
+// LogMax. Visit(Mark, K, Inside) is called with K = 0 for the decade value, then for its steps
 // K = 1, 2, ... until the first that is not Inside: not below the next decade or not below LogMax.
 // The decade is counted by its exponent: the logarithm of a decade value need not be exact.
 template <typename TVisit>
 void WalkLogAxis(long double LogMin, long double LogMax, TVisit Visit) {
   const long double Span = LogMax - LogMin;
-  for (long double Exponent = std::min(19.0L, std::floor(LogMin + BoundSlack(std::fabs(LogMin))));;) {
+  for (long double Exponent = std::min(19.0L, std::floor(LogMin + LogTolerance));;) {
     const long double Decade = std::pow(10.0L, Exponent);
     // Beyond the extended range a decade has no value to draw.
     if (!(Decade > 0 && std::isfinite(Decade))) break;
-    Visit(Decade, 0, true);
+    Visit(TLogMark{Decade, 1, Exponent}, 0, true);
     for (int K = 1;; ++K) {
       const long double Step = LogStep(Span, K);
       const long double V = Step * Decade;
       const bool Inside = Step < 10 && Below(std::log10(V), LogMax);
-      Visit(V, K, Inside);
+      // The step that ends a decade is the next decade's value.
+      Visit(Step < 10 ? TLogMark{V, Step, Exponent} : TLogMark{V, 1, Exponent + 1}, K, Inside);
       if (!Inside) break;
     }
     if (!Below(++Exponent, LogMax)) break;
@@ -71,16 +74,22 @@ std::vector<long double> LinearTicks(long double First, long double Interval, lo
 
 std::vector<long double> LogGridTicks(long double LogMin, long double LogMax) {
   std::vector<long double> Ticks;
-  WalkLogAxis(LogMin, LogMax, [&](long double V, int, bool Inside) {
-    if (Inside && AtOrAbove(std::log10(V), LogMin)) Ticks.push_back(V);
+  WalkLogAxis(LogMin, LogMax, [&](const TLogMark& M, int, bool Inside) {
+    if (Inside && AtOrAbove(std::log10(M.Value), LogMin)) Ticks.push_back(M.Value);
   });
   return Ticks;
 }
 
+std::vector<TLogMark> LogMarks(long double LogMin, long double LogMax) {
+  std::vector<TLogMark> Marks;
+  WalkLogAxis(LogMin, LogMax, [&](const TLogMark& M, int K, bool) {
+    if (K % 2 == 0 && AtOrAbove(std::log10(M.Value), LogMin)) Marks.push_back(M);
+  });
+  return Marks;
+}
+
 std::vector<long double> LogMarkTicks(long double LogMin, long double LogMax) {
   std::vector<long double> Ticks;
-  WalkLogAxis(LogMin, LogMax, [&](long double V, int K, bool) {
-    if (K % 2 == 0 && AtOrAbove(std::log10(V), LogMin)) Ticks.push_back(V);
-  });
+  for (const TLogMark& M : LogMarks(LogMin, LogMax)) Ticks.push_back(M.Value);
   return Ticks;
 }

@@ -22,3 +22,11 @@ std::vector<long double> LogGridTicks(long double LogMin, long double LogMax);
 // The values labelled on a logarithmic axis: the decade values and every second step. The
 // value that ends a decade's steps is labelled too, so the last label may lie just beyond LogMax.
 std::vector<long double> LogMarkTicks(long double LogMin, long double LogMax);
+
+// A labelled value of a logarithmic axis as Mantissa * 10^Exponent, both counted exactly: a
+// decade value has the mantissa 1.
+struct TLogMark {
+  long double Value, Mantissa, Exponent;
+};
+// The marks of LogMarkTicks, in its order.
+std::vector<TLogMark> LogMarks(long double LogMin, long double LogMax);

@@ -5,11 +5,13 @@
 #include <QFrame>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/Canvas.h"
 #include "plotter/PlotAxes.h"
+#include "plotter/PlotLabels.h"
 #include "plotter/PlotStyle.h"
 
 enum TPlotMode : std::uint8_t { pmDot = 0, pmLine = 1, pmBar = 2 };
@@ -21,6 +23,19 @@ struct TPlotPoint {
 };
 
 inline constexpr int PlotLayers = 8;
+
+// A second Y scale, at the left of the plot area, for the layers put on it: its marks are short
+// ticks inside the plot area and texts in its colour.
+struct TPlotScale {
+  long double Min = 0, Max = 1, Interval = 1;
+  TColor Color = clBlack;
+};
+
+// A trace's name in the legend, written in the trace's colour.
+struct TLegendEntry {
+  std::string Text;
+  TColor Color = clBlack;
+};
 
 // Properties are a getter named as the property and a Set... method; every setter that stores
 // a value redraws, except SetXLog and SetLayerOption. The fonts and the pen redraw on any change
@@ -70,11 +85,24 @@ public:
   bool LayerOption() const { return FLayerOption; }
   void SetLayerOption(bool Value);
   TBitmap& PlotBMP() { return FPlotBMP; }
+  // A vertical line at the data value X, in MarkerColor under the points; none when empty.
+  static constexpr TColor MarkerColor = clFuchsia;
+  const std::optional<long double>& XMarker() const { return FXMarker; }
+  void SetXMarker(std::optional<long double> Value);
+  // The scale at the left; none when empty. A layer on it plots its Y values against it.
+  const std::optional<TPlotScale>& LeftScale() const { return FLeftScale; }
+  void SetLeftScale(std::optional<TPlotScale> Value);
+  bool LayerOnLeftScale(int Layer) const { return FOnLeftScale.at(Layer); }
+  void SetLayerOnLeftScale(int Layer, bool Value);
+  // The traces' names in a row under the X marks.
+  const std::vector<TLegendEntry>& Legend() const { return FLegend; }
+  void SetLegend(std::vector<TLegendEntry> Value);
 
   // The title font. It follows the parent's font (colour included) until it is changed.
   TPlotFont& Font() { return FFont; }
   TColor Color() const { return clBtnFace; }
 
+  int LeftMargin() const { return Axes.LeftMargin; }
   int TopMargin() const { return Axes.TopMargin; }
   int RightMargin() const { return Axes.RightMargin; }
   int BottomMargin() const { return Axes.BottomMargin; }
@@ -86,6 +114,8 @@ public:
   long double FirstYMark() const { return FFirstYMark; }
   const TRect& PlotRect() const { return FPlotRect; }
   const TRect& InnerRect() const { return FInnerRect; }
+  // The X mark texts the last redraw wrote, with their boxes along the axis.
+  const std::vector<TMarkBox>& XMarkBoxes() const { return FXMarkBoxes; }
   bool PenUp() const { return FPenUp; }
   // Entry 0 of a layer holds no point: an empty layer has a count of 1.
   int PointCount(int Layer) const { return static_cast<int>(FPoints.at(Layer).size()); }
@@ -129,7 +159,12 @@ private:
   void DrawYMarks(TCanvas& C);
   void DrawTitle(TCanvas& C);
   void DrawXLine(TCanvas& C, int X);
-  void DrawXMark(TCanvas& C, long double X, const std::string& Text);
+  TMarkBox XMarkBox(TCanvas& C, long double Value, long double AxisX, const std::string& Text);
+  void DrawXMarkBoxes(TCanvas& C, std::vector<TMarkBox> Boxes);
+  void DrawLeftScale(TCanvas& C);
+  void DrawXMarker(TCanvas& C);
+  void DrawLegend(TCanvas& C);
+  long double LayerY(int Layer, long double Y) const;
   void DrawDot(TCanvas& C, TColor Color, long double XV, long double YV);
   void DrawSegment(TCanvas& C, int Layer, long double XV, long double YV);
   void DrawBar(TCanvas& C, long double XV, long double YV);
@@ -163,6 +198,11 @@ private:
   std::array<TPlotMode, PlotLayers> FLayerMode;
   std::array<int, PlotLayers> FLayerWidth;
   bool FLayerOption = false;
+  std::optional<long double> FXMarker;
+  std::optional<TPlotScale> FLeftScale;
+  std::array<bool, PlotLayers> FOnLeftScale{};
+  std::vector<TLegendEntry> FLegend;
+  std::vector<TMarkBox> FXMarkBoxes;
   TPlotFont FFont;
   bool ParentFont = true;
   bool Painting = false;

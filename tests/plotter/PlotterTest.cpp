@@ -40,6 +40,14 @@ TEST(MarkText, FixedBelowAThousandScientificAbove) {
   }
 }
 
+// On a log axis no mark is 0: one that two decimals would not show exactly reads scientific.
+TEST(MarkText, LogMarksBelowAHundredthReadScientific) {
+  const std::pair<long double, const char*> Cases[] = {{0.001L, "1e-3"}, {0.002L, "2e-3"}, {0.105L, "1.05e-1"},
+                                                       {0.01L, "0.01"}, {0.05L, "0.05"},    {0.15L, "0.15"},
+                                                       {2, "2"},        {2e5L, "2e5"},      {1e3L, "1e3"}};
+  for (const auto& [Value, Text] : Cases) EXPECT_EQ(XLogMarkText(Value), Text) << static_cast<double>(Value);
+}
+
 // Over 150 kHz .. 950 kHz, 1e6 ends the decade's steps and is labelled although it lies beyond;
 // shorter spans step more finely, longer ones label every decade.
 TEST(PlotTicks, LogAxisStepsByTheSpanAndLabelsEverySecondStep) {
@@ -245,6 +253,32 @@ TEST_F(PlotPanel, TheLogGridStandsAtEveryHundredThousandAndIsLabelledAtEverySeco
   EXPECT_FALSE(ShowsXMark(176, "3e5"));
 }
 
+// Over any range and panel width, with or without the scale at the left, no two X mark texts
+// overlap and a range of a decade or more keeps two of them; a wide range keeps its decades.
+TEST_F(PlotPanel, XMarkTextsNeverOverlap) {
+  const std::pair<long double, long double> Ranges[] = {
+      {100, 100.5L}, {80, 125}, {10, 100}, {12.5L, 125}, {1e-3L, 1e3L}, {150000, 950000}, {20e6L, 31.25e6L}, {1, 1e12L}};
+  for (const bool Scale : {false, true})
+    for (const int Width : {160, 240, 480, 1356})
+      for (const auto& [Min, Max] : Ranges) {
+        SCOPED_TRACE(::testing::Message() << Min << " .. " << Max << " on " << Width << (Scale ? " with scale" : ""));
+        P.SetLeftScale(Scale ? std::optional<TPlotScale>({1, 3, 0.5L, clGreen}) : std::nullopt);
+        P.resize(Width, 270);
+        P.SetXMin(Min);
+        P.SetXMax(Max);
+        const std::vector<TMarkBox>& Boxes = P.XMarkBoxes();
+        EXPECT_GE(Boxes.size(), Max / Min >= 10 ? 2u : 1u);
+        for (std::size_t i = 1; i < Boxes.size(); ++i)
+          EXPECT_LE(Boxes[i - 1].Right, Boxes[i].Left) << Boxes[i - 1].Text << " " << Boxes[i].Text;
+      }
+  P.resize(480, 270);
+  P.SetXMax(1e3L);
+  P.SetXMin(1e-3L);
+  std::vector<std::string> Texts;
+  for (const TMarkBox& B : P.XMarkBoxes()) Texts.push_back(B.Text);
+  EXPECT_EQ(Texts, (std::vector<std::string>{"1e-3", "0.01", "0.1", "1", "10", "100", "1e3"}));
+}
+
 TEST_F(PlotPanel, ARoundLowerBoundHasItsLineAndLabel) {
   P.SetXMax(31.25e6L);
   P.SetXMin(20e6L);
@@ -290,6 +324,36 @@ TEST_F(PlotPanel, AFirstLinePointOnlyMovesThePenAndTheNextDraws) {
   EXPECT_EQ(At(200, 199), clBlue);
   P.PlotPen().SetWidth(3);  // redraws at once
   EXPECT_EQ(Count(clRed), 3 * (294 - 82));
+}
+
+// The marker line stands under the points: a trace that crosses it keeps its colour there.
+TEST_F(PlotPanel, TheMarkerLineStandsUnderThePoints) {
+  P.SetXMarker(250000);
+  for (const int Y : {40, 100, 220}) EXPECT_EQ(At(133, Y), TPlotPanel::MarkerColor) << Y;
+  P.AddPoint(clRed, 0, 200000, -20);
+  P.AddPoint(clRed, 0, 500000, -20);
+  EXPECT_EQ(std::pair(At(133, 114), At(133, 100)), std::pair(clRed, TPlotPanel::MarkerColor));
+  P.SetXMarker(std::nullopt);
+  EXPECT_EQ(Count(TPlotPanel::MarkerColor), 0);
+}
+
+// The scale at the left takes room from the plot area; a layer on it plots against it, the others
+// against the dB axis. The legend takes a row under the X marks.
+TEST_F(PlotPanel, ALayerOnTheLeftScalePlotsAgainstItAndTheLegendHasItsOwnRow) {
+  P.SetLeftScale(TPlotScale{1, 3, 0.5L, clGreen});
+  P.SetLayerOnLeftScale(2, true);
+  EXPECT_EQ(std::pair(P.LeftMargin(), P.PlotRect().Left), std::pair(37, 37));
+  for (const long double F : {200000.0L, 500000.0L}) {
+    P.AddPoint(clGreen, 2, F, 2);  // half way up: 242 - 107
+    P.AddPoint(clRed, 0, F, -10);  // 242 - 171.2
+  }
+  EXPECT_EQ(std::pair(At(200, 135), At(200, 71)), std::pair(clGreen, clRed));
+  EXPECT_EQ(At(39, 135), clGreen);  // the tick of 2
+  P.SetLegend({{"Transfer dB", clRed}, {"VSWR", clGreen}});
+  EXPECT_EQ(std::pair(P.BottomMargin(), P.PlotRect().Bottom), std::pair(40, 230));
+  const TRect Row{0, 245, 480, 270};
+  EXPECT_GT(CountIn(P.PlotBMP().Image(), clRed, Row), 20);
+  EXPECT_GT(CountIn(P.PlotBMP().Image(), clGreen, Row), 20);
 }
 
 TEST_F(PlotPanel, BarsRiseFromTheLevelOfZeroAndDotsArePenWideSquares) {
