@@ -85,6 +85,7 @@ public:
           *Afsluiten = nullptr;
   QAction *SmithchartLabels = nullptr, *PrefMenu = nullptr, *QFactor = nullptr, *Bodeplot = nullptr;
   QAction *AdmittanceGridItem = nullptr, *CirclesItem = nullptr;
+  QAction *BodeReturnLossItem = nullptr, *BodeVswrItem = nullptr, *BodeLinearItem = nullptr, *BodeBelowItem = nullptr;
   QAction *x1 = nullptr, *x2 = nullptr, *x5 = nullptr, *x10 = nullptr;
   QAction *Help2 = nullptr, *About = nullptr;
 
@@ -174,6 +175,7 @@ public:
   void UpdatePlot();
   void BodeplotClick();
   void PlotMouseMove(int X, int Y);
+  void BodeViewClick();
 
   void OpenenClick();
   void ImportLoadClick();
@@ -229,7 +231,16 @@ private:
   void BewaarIni();
 
   void MaakPlot();
-  void SetPlotBounds(double Low, double High);
+  void ShowBodeView();
+  // The plot docked under the chart, which gives up that height, or floating over the chart area
+  // where the user dragged it, else over its top-right corner below the chart's title.
+  bool PlotDocked() const;
+  void DockPlot();
+  void FloatPlot();
+  QSize FloatingPlotSize() const;
+  QPoint DefaultPlotSpot() const;
+  QRect ChartTitleBox() const;
+  bool PlotGrips(QPoint At) const;  // a press there drags the floating plot: its frame
 
   void OpenNetwork(const std::string& Name);
   void ShowRecentFiles();
@@ -248,4 +259,5 @@ private:
   std::optional<QPoint> PanFrom;  // where the drag of the chart is, while one goes on
   std::optional<TOptimiseResult> Tuning;  // the optimiser's last run in its dialog
   std::string PlotTitle;  // the title of the last sweep, shown again when the mouse leaves the plot
+  std::optional<QPoint> PlotSpot;  // where the user dragged the floating plot
 };

@@ -129,6 +129,10 @@ void TForm1::CreateMenus() {
   PrefMenu = Item(Options1, "Preferences");
   QFactor = Item(Options1, "Q Factor");
   Bodeplot = Item(Options1, "Bode-plot", true);
+  BodeReturnLossItem = Item(Options1, "Bode-plot Return Loss", true);
+  BodeVswrItem = Item(Options1, "Bode-plot VSWR", true);
+  BodeLinearItem = Item(Options1, "Bode-plot Linear Frequency Steps", true);
+  BodeBelowItem = Item(Options1, "Bode-plot Below Chart", true);
   ZoomMenu = menuBar()->addMenu(QStringLiteral("Zoom"));
   x1 = Item(ZoomMenu, "1 x", true);
   x2 = Item(ZoomMenu, "2 x", true);

@@ -34,6 +34,8 @@ void TForm1::Connect() {
   for (const auto& [Item, What] : Tables)
     connect(Item, &QAction::triggered, this, [this, What] { Guarded([&] { ExportTable(What); }); });
   connect(Bodeplot, &QAction::triggered, this, [this] { Guarded([this] { BodeplotClick(); }); });
+  for (QAction* Item : {BodeReturnLossItem, BodeVswrItem, BodeLinearItem, BodeBelowItem})
+    connect(Item, &QAction::triggered, this, [this] { Guarded([this] { BodeViewClick(); }); });
   connect(Help2, &QAction::triggered, this, [this] { Guarded([this] { Help2Click(); }); });
   connect(About, &QAction::triggered, this, [this] { Guarded([this] { AboutClick(); }); });
   connect(Afsluiten, &QAction::triggered, this, [this] { Guarded([this] { AfsluitenClick(); }); });

@@ -62,7 +62,7 @@ void TForm1::ExportTable(TExport What) {
   const auto Name = AskExportName(File.Filter, File.Extension);
   if (!Name) return;
   const std::string& Own = Workbench->FileName;
-  const TExportText Text = ExportText(*Net, What, Own.empty() ? "a new network" : CircuitName(Own));
+  const TExportText Text = ExportText(*Net, What, Own.empty() ? "a new network" : CircuitName(Own), Workbench->View);
   WriteExport(*Name, Text.Lines);
   if (!Text.LeftOut.empty()) Dialogs().MessageBox(Text.LeftOut, TMsgKind::Information, {TMsgButton::OK});
 }

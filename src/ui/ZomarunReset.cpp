@@ -42,6 +42,7 @@ void TForm1::ApplyHeight() {
   const QMargins Frame = FrameMargins();
   resize(width(), screen()->availableGeometry().height() - HeightReserve - Frame.top() - Frame.bottom());
   SmithPbox->resize(SmithPbox->width(), ClientHeight());
+  DockPlot();
 }
 
 // Until a window manager has framed the window its frame is unknown; the style's title bar height
@@ -71,6 +72,7 @@ void TForm1::LoadPictureClick() {
   ShowFrequency(4);
   ShowZn("ohm");
   if (Settings.Found) HaalIni();
+  ShowBodeView();
   SWRedit->clear();
   setWindowTitle(QStringLiteral("ZOMAR"));
   ZinBox->update();

@@ -9,8 +9,8 @@
 namespace {
 
 // The plot's note, "; not plotted: 2 at frequencies <= 0", says what the export leaves out.
-TExportText BodeText(TNetWork& Net) {
-  const TBodeSweep Sweep = SweepBode(Net);
+TExportText BodeText(TNetWork& Net, const TViewSettings& View) {
+  const TBodeSweep Sweep = SweepBode(Net, View);
   const std::size_t Colon = Sweep.Note.find(": ");
   TExportText Text{{BodeHeader}, Colon == std::string::npos ? "" : "Left out: " + Sweep.Note.substr(Colon + 2)};
   for (const TBodePoint& P : Sweep.Points) Text.Lines.push_back(ShortestText(P.Frequency) + "," + ShortestText(P.Db));
@@ -30,13 +30,13 @@ std::vector<double> ScanFrequencies(const TNetWork& Net) {
 
 }  // namespace
 
-TExportText ExportText(TNetWork& Net, TExport What, const std::string& Title) {
+TExportText ExportText(TNetWork& Net, TExport What, const std::string& Title, const TViewSettings& View) {
   const std::string Comment = "ZOMAR, " + Title;
   const double Zn = Net.GetZn();
   const auto Touchstone = [&](const auto& Points) { return S1pLines(Points, Zn, Comment); };
   const auto TwoPortTouchstone = [&](const auto& Points) { return S2pLines(Points, Zn, Comment); };
   switch (What) {
-    case TExport::BodeCsv: return BodeText(Net);
+    case TExport::BodeCsv: return BodeText(Net, View);
     case TExport::SweepCsv: return Written(SweepNetwork(Net, ScanFrequencies(Net)), SweepCsvLines);
     case TExport::SweepS1p: return Written(SweepNetwork(Net, ScanFrequencies(Net)), Touchstone);
     case TExport::SweepS2p: return Written(SweepTwoPort(Net, ScanFrequencies(Net)), TwoPortTouchstone);

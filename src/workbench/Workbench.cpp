@@ -271,7 +271,7 @@ bool TWorkbench::Redo() {
   return State;
 }
 
-TBodeSweep TWorkbench::BodeSweep() { return SweepBode(Net); }
+TBodeSweep TWorkbench::BodeSweep() { return SweepBode(Net, View); }
 
 std::vector<std::string> TWorkbench::NetworkLines(const std::string& Name) {
   std::vector<std::string> Lines = ReadLines(Name);

@@ -23,19 +23,26 @@ protected:
   }
 };
 
-TEST_F(Bode, ShowsAndHidesAtTheTopLeftOfTheDiagram) {
+// Beside the diagram at the top of the chart area, and below the chart's title where that corner
+// would cover it.
+TEST_F(Bode, ShowsAndHidesAtTheTopRightOfTheChartClearOfItsTitle) {
   for (bool Shown : {true, false, true, false}) {
     Form->Bodeplot->trigger();
     EXPECT_EQ(Form->Bodeplot->isChecked(), Shown);
     EXPECT_EQ(Plot().isHidden(), !Shown);
   }
-  EXPECT_EQ(Plot().geometry().topRight() + QPoint(1, 0), Form->Schema->geometry().topLeft());
+  const auto& Labels = Form->SmithChart->Labels.Labels();
+  const auto Title = std::find_if(Labels.begin(), Labels.end(), [](const auto& L) { return L.Text == "Smith Chart"; });
+  ASSERT_NE(Title, Labels.end());
+  EXPECT_FALSE(Plot().geometry().intersects(Title->Box));
+  EXPECT_EQ(Plot().geometry().right() + 1, Form->Schema->x());
+  EXPECT_EQ(Plot().y(), Title->Box.bottom() + 3);  // the offscreen screen is narrow enough
 }
 
-TEST_F(Bode, SweepsOneStepAboveTheStartToTheStopAndReadsOutUnderTheMouse) {
+TEST_F(Bode, SweepsFromOneStepAboveTheStartToTheStopAndReadsOutUnderTheMouse) {
   Show();
-  ASSERT_EQ(Plot().PointCount(0), 101);
-  EXPECT_NEAR(std::pow(10.0L, Plot().Points(0)[1].X), 80.45L, 1e-9L);
+  ASSERT_EQ(Plot().PointCount(0), 101);  // in equal ratios
+  EXPECT_NEAR(std::pow(10.0L, Plot().Points(0)[1].X), 80 * std::pow(125 / 80.0L, 0.01L), 1e-9L);
   EXPECT_NEAR(std::pow(10.0L, Plot().Points(0)[100].X), 125L, 1e-9L);
   Commit(Form->Edit0, "50");  // the load text reaches the plot in the same calculation
   for (int i = 1; i < Plot().PointCount(0); ++i) EXPECT_NEAR(Plot().Points(0)[i].Y, 0, 1e-9);
@@ -68,7 +75,8 @@ TEST_F(Bode, SweepsEndPlotWhatTheyCanAndSayWhatNot) {
     std::string Title;
   } const Cases[] = {
       {"50", 1e9, 2.4e9, 0, 1, "Frequency (GHz)"},
-      {"50", -20e6, 20e6, 4, 2, "Frequency (MHz); not plotted: 2 at frequencies <= 0"},
+      {"50", -20e6, 20e6, 4, 4, "Frequency (MHz)"},  // the decade under 20 MHz
+      {"50", -20e6, -10e6, 4, 0, "Frequency (Hz); not plotted: 4 at frequencies <= 0"},
       {"-50", 80e6, 125e6, 10, 0, "Frequency (MHz); not plotted: 10 with no power reaching the load"}};
   Show();
   for (const auto& C : Cases) {

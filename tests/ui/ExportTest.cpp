@@ -70,6 +70,8 @@ TEST_F(Export, TablesHoldTheWorkbenchsValues) {
   EXPECT_EQ(Bode[0], "frequency_Hz,transfer_dB");
   const TBodeSweep Sweep = Form->Workbench->BodeSweep();
   EXPECT_EQ(Numbers(Bode[1]), (std::vector{Sweep.Points[0].Frequency, Sweep.Points[0].Db}));
+  for (std::size_t i = 2; i < Bode.size(); ++i)  // in the plot's equal ratios
+    EXPECT_NEAR(Numbers(Bode[i])[0] / Numbers(Bode[i - 1])[0], std::pow(1.25 / 0.8, 0.1), 1e-12) << i;
   Run(Form->ExportSweepCsv, "sweep.csv");
   const Strings Csv = ReadLines("sweep.csv");
   ASSERT_EQ(Csv.size(), 12u);
