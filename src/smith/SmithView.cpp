@@ -21,8 +21,10 @@ void TSmithChart::ResetView(double AZoom) {
   ViewRe = ViewIm = 0;
 }
 
+// Turning the wheel back as far as it went comes back to the zoom there was, not a hair off it.
 void TSmithChart::ZoomAbout(int X, int Y, double Factor) {
-  const double NewZoom = std::clamp(Zoom * Factor, 1.0, MaxZoom);
+  double NewZoom = std::clamp(Zoom * Factor, 1.0, MaxZoom);
+  if (std::fabs(NewZoom - std::round(NewZoom)) < 1e-9 * NewZoom) NewZoom = std::round(NewZoom);
   if (NewZoom == 1 || Radius <= 0) return ResetView(NewZoom);
   const double Re = double(X - CenterX) / Radius, Im = double(CenterY - Y) / Radius;
   const double NewRadius = Radius * (NewZoom / Zoom);

@@ -43,6 +43,8 @@ TEST_F(ChartView, TheWheelZoomsAboutTheMouseAndTheMenuCentres) {
   const auto [R2, X2] = ZAt(Mouse);
   EXPECT_NEAR(R2, R, 0.01 * R);
   EXPECT_NEAR(X2, X, 0.01 * std::fabs(X));
+  Wheel(Mouse, -3);
+  EXPECT_EQ(std::tuple(Chart().Zoom, Chart().ViewRe, Chart().ViewIm), std::tuple(1.0, 0.0, 0.0));
   Wheel(Mouse, 40);
   EXPECT_EQ(Chart().Zoom, TSmithChart::MaxZoom);
   Wheel(Mouse, -50);
