@@ -1,8 +1,11 @@
 // The admittance grid and the user's circles of constant VSWR, Q, resistance and reactance. Each
 // is a circle of the reflection plane, drawn as far as it lies on the chart.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "network/NumberText.h"
 #include "smith/ChartMath.h"
