@@ -28,6 +28,10 @@ QRect Normalized(int X1, int Y1, int X2, int Y2) {
 
 QRect ToQRect(const TRect& R) { return QRect(R.Left, R.Top, R.Width(), R.Height()); }
 
+// Enough device pixels to cover Length logical ones; the margin keeps a product such as
+// 10 * 1.1 from rounding up a pixel.
+int DeviceLength(int Length, qreal Ratio) { return static_cast<int>(std::ceil(Length * Ratio - 1e-6)); }
+
 // Angle in degrees, counter-clockwise from 3 o'clock, at which the ray from the centre of Box
 // through P meets the ellipse, in the ellipse's own parameter as QPainter::drawArc reads it.
 double ArcAngle(const QRectF& Box, int X, int Y) {
@@ -37,6 +41,11 @@ double ArcAngle(const QRectF& Box, int X, int Y) {
 }
 
 }  // namespace
+
+QRectF DevicePixels(const QImage& Picture, const QRect& Logical) {
+  const qreal R = Picture.devicePixelRatio();
+  return {Logical.x() * R, Logical.y() * R, Logical.width() * R, Logical.height() * R};
+}
 
 TCanvas::TCanvas(QImage& Target) : Target(Target) {}
 
@@ -80,13 +89,34 @@ void TCanvas::ApplyBrush() {
   Painter().setBrush(Brush.Style == TBrushStyle::Clear ? QBrush(Qt::NoBrush) : QBrush(ToQColor(Brush.Color)));
 }
 
+// At ratio 1 QPainter puts a pen of odd width right of and below its line, at a higher ratio it
+// centres it: half a logical pixel down and right brings it onto the same pixels.
+qreal TCanvas::StrokeShift() const {
+  return Target.devicePixelRatio() == 1 || std::max(Pen.Width, 1) % 2 == 0 ? 0 : 0.5;
+}
+
+// The line that covers at a higher ratio what From-To covers at ratio 1: whichever way it is
+// drawn, QPainter covers the pixel at the lower end of its longer axis and leaves out the pixel
+// at the other end. Through the pixels' centres and moved back half a pixel along itself, the
+// line covers the same, and the short steps of a curve drawn as a polyline join up.
+QLineF TCanvas::DeviceLine(QPoint From, QPoint To) const {
+  const QPoint D = To - From;
+  const bool Reversed = std::abs(D.x()) >= std::abs(D.y()) ? D.x() < 0 : D.y() < 0;
+  const QLineF Line = Reversed ? QLineF(To, From) : QLineF(From, To);
+  const QPointF Along = (Line.p2() - Line.p1()) / Line.length();
+  return Line.translated((QPointF(1, 1) - Along) * StrokeShift());
+}
+
 void TCanvas::MoveTo(int X, int Y) { Position = QPoint(X, Y); }
 
 void TCanvas::LineTo(int X, int Y) {
   const QPoint To(X, Y);
   if (!Target.isNull() && To != Position) {
     ApplyPen();
-    Active.drawLine(Position, To);  // a flat cap leaves out the end pixel
+    if (Target.devicePixelRatio() == 1)
+      Active.drawLine(Position, To);  // a flat cap leaves out the end pixel
+    else
+      Active.drawLine(DeviceLine(Position, To));
     Changed();
   }
   Position = To;
@@ -96,7 +126,10 @@ void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
   if (Target.isNull()) return;
   ApplyPen();
   ApplyBrush();
-  Active.drawEllipse(Normalized(X1, Y1, X2, Y2));
+  if (Target.devicePixelRatio() == 1)
+    Active.drawEllipse(Normalized(X1, Y1, X2, Y2));
+  else
+    Active.drawEllipse(QRectF(Normalized(X1, Y1, X2, Y2)).translated(StrokeShift(), StrokeShift()));
   Changed();
 }
 
@@ -110,6 +143,7 @@ void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4
   QPainterPath Path;
   Path.arcMoveTo(Box, Start);
   Path.arcTo(Box, Start, Span);
+  if (Target.devicePixelRatio() != 1) Path.translate(StrokeShift(), StrokeShift());
   Active.strokePath(Path, Active.pen());
   Changed();
 }
@@ -141,7 +175,7 @@ void TCanvas::FillRect(const TRect& R) {
 void TCanvas::CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src) {
   Source.Finish();
   if (Target.isNull() || Source.Target.isNull()) return;
-  PlainPainter().drawImage(ToQRect(Dest), Source.Target, ToQRect(Src));
+  PlainPainter().drawImage(QRectF(ToQRect(Dest)), Source.Target, DevicePixels(Source.Target, ToQRect(Src)));
   Changed();
 }
 
@@ -154,11 +188,20 @@ void TCanvas::Draw(int X, int Y, TBitmap& Bitmap) {
 
 TBitmap::TBitmap() : PictureCanvas(Picture) {}
 
+void TBitmap::SetPixelRatio(qreal Ratio) { PictureCanvas.Ratio = Ratio > 0 && std::isfinite(Ratio) ? Ratio : 1; }
+
 void TBitmap::SetSize(int Width, int Height) {
-  if (Width == Picture.width() && Height == Picture.height()) return;
+  if (Leader) SetPixelRatio(Leader->PixelRatio());
+  const qreal Ratio = PixelRatio();
+  if (Width <= 0 || Height <= 0) Width = Height = 0;
+  if (QSize(Width, Height) == Logical && (Picture.isNull() || Picture.devicePixelRatio() == Ratio)) return;
   PictureCanvas.Finish();
-  Picture = Width > 0 && Height > 0 ? QImage(Width, Height, QImage::Format_RGB32) : QImage();
-  if (!Picture.isNull()) Picture.fill(Qt::white);
+  Logical = QSize(Width, Height);
+  Picture = Logical.isEmpty() ? QImage()
+                              : QImage(DeviceLength(Width, Ratio), DeviceLength(Height, Ratio), QImage::Format_RGB32);
+  if (Picture.isNull()) return;
+  Picture.setDevicePixelRatio(Ratio);
+  Picture.fill(Qt::white);
 }
 
 const QImage& TBitmap::Image() {

@@ -4,6 +4,9 @@
 // rectangle's right and bottom edges are exclusive, arcs run counter-clockwise from a start point
 // to an end point, text is placed by its top-left corner on an opaque background unless the
 // brush is clear, and setting a brush colour makes the brush solid.
+// A picture may hold several device pixels per logical pixel (a Hi-DPI screen): the drawing code
+// still speaks logical pixels, and lines, outlines and fills cover the device pixels of the
+// logical pixels they cover at ratio 1.
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
@@ -63,6 +66,10 @@ struct TRect {
   int Height() const { return Bottom - Top; }
 };
 
+// The device pixels of Picture under a rectangle in its logical pixels: QPainter reads a source
+// rectangle in device pixels.
+QRectF DevicePixels(const QImage& Picture, const QRect& Logical);
+
 class TBitmap;
 
 class TCanvas {
@@ -86,7 +93,7 @@ public:
   // centre through (X3, Y3) meets it to where the ray through (X4, Y4) does.
   void Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4);
   void TextOut(int X, int Y, const std::string& Text);
-  int TextWidth(const std::string& Text);
+  int TextWidth(const std::string& Text);  // logical pixels, whatever the ratio
   int TextHeight(const std::string& Text);
   void FillRect(const TRect& R);  // with the brush, no outline
   void CopyRect(const TRect& Dest, TCanvas& Source, const TRect& Src);
@@ -95,34 +102,52 @@ public:
   // Ends painting so the picture can be read or replaced; the next drawing starts it again.
   void Finish();
 
+  // Device pixels per logical pixel of the picture, as its bitmap was last told.
+  qreal PixelRatio() const { return Ratio; }
+
 private:
+  friend class TBitmap;
   QPainter& Painter();
   QPainter& PlainPainter();  // copies colours as they are, whatever the pen mode
   void ApplyPen();
   void ApplyBrush();
   void Changed();
+  qreal StrokeShift() const;
+  QLineF DeviceLine(QPoint From, QPoint To) const;
 
   QImage& Target;
   QPainter Active;
   QPoint Position;
   TPen AppliedPen;
   bool PenApplied = false;
+  qreal Ratio = 1;
 };
 
-// An off-screen picture with its canvas.
+// An off-screen picture with its canvas. Its size is in logical pixels; its image holds
+// PixelRatio device pixels for each of them.
 class TBitmap {
 public:
   TBitmap();
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
 
-  void SetSize(int Width, int Height);  // a new size starts white
-  int Width() const { return Picture.width(); }
-  int Height() const { return Picture.height(); }
+  // A new size or ratio starts white.
+  void SetSize(int Width, int Height);
+  // The ratio from the next SetSize on; the picture keeps what it holds until then, so its owner
+  // draws it again at the new ratio. Anything but a finite ratio above 0 is 1.
+  void SetPixelRatio(qreal Ratio);
+  qreal PixelRatio() const { return PictureCanvas.Ratio; }
+  // Every SetSize takes the ratio of the picture behind Screen (null: none), for a picture
+  // copied there one to one.
+  void FollowPixelRatio(const TCanvas* Screen) { Leader = Screen; }
+  int Width() const { return Logical.width(); }
+  int Height() const { return Logical.height(); }
   TCanvas& Canvas() { return PictureCanvas; }
-  const QImage& Image();
+  const QImage& Image();  // in device pixels, its devicePixelRatio the ratio
 
 private:
   QImage Picture;
+  QSize Logical{0, 0};
   TCanvas PictureCanvas;
+  const TCanvas* Leader = nullptr;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // A widget that shows the picture last drawn or copied onto its canvas. Drawing on the canvas
 // schedules a repaint; painting only shows the picture, after Paint has let its owner redraw it.
+// The picture holds the screen's device pixels: on a screen scaled 2x it has twice the pixels in
+// each direction, and its owner still draws in the box's own coordinates.
 #include <QWidget>
 
 #include "platform/Canvas.h"
@@ -16,6 +18,9 @@ public:
 
 signals:
   void Paint();  // the box is about to be shown: its owner may redraw the picture
+  // The box came onto a screen of another pixel ratio: its picture starts white at the new
+  // ratio, and what its owner drew once it draws again.
+  void PixelRatioChanged();
   void MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
   void MouseMove(Qt::KeyboardModifiers Shift, int X, int Y);
   void MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
@@ -23,6 +28,7 @@ signals:
   void MouseLeave();
 
 protected:
+  bool event(QEvent* Event) override;
   void paintEvent(QPaintEvent* Event) override;
   void resizeEvent(QResizeEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;
@@ -32,6 +38,8 @@ protected:
   void leaveEvent(QEvent* Event) override;
 
 private:
+  void TakeSizeAndRatio();
+
   TBitmap Picture;
   TWheelNotches Notches;
   bool Painting = false;

@@ -42,7 +42,13 @@ TPlotPanel::TPlotPanel(QWidget* Owner)
   FLayerMode.fill(FPlotMode);
   FLayerWidth.fill(1);
   for (auto& Layer : FPoints) Layer.resize(1);
+  TakePixelRatio();
   Redraw();
+}
+
+// The pictures hold the device pixels of the screen the panel is on, from their next redraw.
+void TPlotPanel::TakePixelRatio() {
+  for (TBitmap* Picture : {&FBuffer, &FPlotBMP, &FScreen}) Picture->SetPixelRatio(devicePixelRatioF());
 }
 
 void TPlotPanel::SetGridColor(TColor Value) {
@@ -135,10 +141,11 @@ void TPlotPanel::TakeParentFont() {
 void TPlotPanel::paintEvent(QPaintEvent* Event) {
   QFrame::paintEvent(Event);
   Painting = true;
+  TakePixelRatio();  // Qt repaints a window that changes screen or ratio
   Redraw();
   Painting = false;
   const QRect Inner(FInnerRect.Left, FInnerRect.Top, FInnerRect.Width(), FInnerRect.Height());
-  QPainter(this).drawImage(Inner, Screen(), Inner);
+  QPainter(this).drawImage(QRectF(Inner), Screen(), DevicePixels(Screen(), Inner));
 }
 
 void TPlotPanel::changeEvent(QEvent* Event) {

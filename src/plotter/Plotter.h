@@ -174,6 +174,7 @@ private:
   void StyleChanged() { Redraw(); }
   void TitleFontChanged();
   void TakeParentFont();
+  void TakePixelRatio();
 
   TPlotAxes Axes;
   TColor FGridColor = clBlack;

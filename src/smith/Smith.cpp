@@ -10,6 +10,7 @@ using netcalc_detail::Store;
 
 TSmithChart::TSmithChart(TCanvas* ScreenCanvas) : BitmapCanvas(nullptr), ScreenCanvas(ScreenCanvas) {
   BitmapCanvas = &ChartBitmap.Canvas();  // the bitmap is built after this field
+  ChartBitmap.FollowPixelRatio(ScreenCanvas);  // Paint copies it one to one
 }
 
 void TSmithChart::Paint() {

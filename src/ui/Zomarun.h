@@ -127,6 +127,7 @@ public:
   void ZinBoxPaint();
   void ZlBoxPaint();
   void PaintBoxPaint(TPaintBox* Sender);
+  void SchemaRatioChanged(TPaintBox* Sender);
   void MouseDown(TPaintBox* Sender, Qt::MouseButton Button);
   void VeranderElement(TPaintBox* Sender, bool Forward);
   void ButClick(QPushButton* Sender);
@@ -218,6 +219,7 @@ private:
   void ShowRow(int Position, const std::string& ValueText);
   void Commit(int Position);
   void BerekenElementen();
+  void RedrawChart();  // as the recalculation draws it
   void ReadWorkingTexts();
   void ShowResults();
   void ShowNotCalculated();

@@ -32,6 +32,11 @@ void TForm1::Bereken() {
     ShowNotCalculated();
     throw;
   }
+  RedrawChart();
+}
+
+// Also on a screen of another pixel ratio, from the network as the last recalculation left it.
+void TForm1::RedrawChart() {
   if (CalcE->isChecked()) BerekenElementen();
   if (Scan->isChecked()) SmithChart->DrawScan(*Net, MajorMark, MinorMark);
 }

@@ -36,6 +36,16 @@ void TForm1::PaintBoxPaint(TPaintBox* Sender) {
     if (Sender == DiagramBoxes[p]) DrawTile(p);
 }
 
+// A diagram box came onto a screen of another pixel ratio: the strip is drawn again at it, and
+// every box shows its piece of the new strip.
+void TForm1::SchemaRatioChanged(TPaintBox* Sender) {
+  if (Sender->Canvas().PixelRatio() == SchemaBitmap.PixelRatio()) return;
+  SchemaBitmap.SetPixelRatio(Sender->Canvas().PixelRatio());
+  DrawSchema(SchemaBitmap);
+  ZinBox->update();
+  for (int p = 0; p <= 5; ++p) DiagramBoxes[p]->update();
+}
+
 // A Stub has no tile of its own: its box shows the bare wires with its name.
 void TForm1::DrawTile(int Position) {
   const TElementType T = Net->Elements[Position + 1].ElementType;

@@ -42,6 +42,8 @@ void TForm1::Connect() {
 
   connect(ZinBox, &TPaintBox::Paint, this, [this] { Guarded([this] { ZinBoxPaint(); }); });
   connect(ZlBox, &TPaintBox::Paint, this, [this] { Guarded([this] { ZlBoxPaint(); }); });
+  for (TPaintBox* Box : {ZinBox, PaintBox1, PaintBox2, PaintBox3, PaintBox4, PaintBox5, ZlBox})
+    connect(Box, &TPaintBox::PixelRatioChanged, this, [this, Box] { Guarded([&] { SchemaRatioChanged(Box); }); });
   for (int p = 0; p <= 5; ++p) {
     TPaintBox* Box = DiagramBoxes[p];
     if (p > 0) connect(Box, &TPaintBox::Paint, this, [this, Box] { Guarded([&] { PaintBoxPaint(Box); }); });
@@ -70,6 +72,14 @@ void TForm1::Connect() {
     Guarded([&] { SmithPboxWheel(Notches, X, Y); });
   });
   connect(SmithPbox, &TPaintBox::Paint, this, [this] { Guarded([this] { SmithPboxPaint(); }); });
+  // After the paint that saw the new ratio, as a redraw may raise and no message box opens in a
+  // paint; by then the window may have closed its network.
+  connect(
+      SmithPbox, &TPaintBox::PixelRatioChanged, this,
+      [this] {
+        if (SmithChart && Net) Guarded([this] { RedrawChart(); });
+      },
+      Qt::QueuedConnection);
   for (QAction* Item : {x1, x2, x5, x10})
     connect(Item, &QAction::triggered, this, [this, Item] { Guarded([&] { ZoomClick(Item); }); });
   connect(SmithchartLabels, &QAction::triggered, this, [this] { Guarded([this] { SmithchartLabelsClick(); }); });

@@ -44,8 +44,11 @@ std::optional<std::string> TForm1::AskExportName(const char* Filter, const char*
 
 void TForm1::ExportChart(TPictureFormat Format) {
   const TFormatFile File = PictureFile(Format);
-  if (const auto Name = AskExportName(File.Filter, File.Extension))
-    SavePicture(SmithPbox->Image().copy(0, 0, SmithChart->ChartWidth, SmithChart->ChartHeight), *Name, Format);
+  const auto Name = AskExportName(File.Filter, File.Extension);
+  if (!Name) return;
+  const QImage& Screen = SmithPbox->Image();
+  const QRect Chart(0, 0, SmithChart->ChartWidth, SmithChart->ChartHeight);
+  SavePicture(Screen.copy(DevicePixels(Screen, Chart).toAlignedRect()), *Name, Format);
 }
 
 // The plot as the panel shows it, swept for the network as it is now.

@@ -18,6 +18,7 @@
 #include "ui/Zomarun.h"
 
 void TForm1::FormCreate() {
+  SchemaBitmap.SetPixelRatio(ZinBox->Canvas().PixelRatio());
   DrawSchema(SchemaBitmap);
   SmithChart = std::make_unique<TSmithChart>(&SmithPbox->Canvas());
   MaakPlot();
