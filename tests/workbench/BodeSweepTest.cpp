@@ -110,7 +110,9 @@ TEST(BodeSweep, YRangeFollowsTheLowestGainAtAnyDepth) {
     const double Db = 10 * std::log10(1e4 / ((100 + Ohm) * (100 + Ohm)));
     EXPECT_NEAR(Sweep.Points.back().Db, Db, 1e-9 * std::fabs(Db)) << Ohm;
     EXPECT_GT(Sweep.Points.back().Db, Sweep.YMin) << Ohm;
-    if (YMin < -50) EXPECT_LE(-Sweep.YMin / Sweep.YMarksInterval, 8) << Ohm;
+    if (YMin < -50) {
+      EXPECT_LE(-Sweep.YMin / Sweep.YMarksInterval, 8) << Ohm;
+    }
   }
 }
 
@@ -146,7 +148,9 @@ TEST(BodeSweep, MarksTheWorkingFrequencyOnTheAxis) {
     TNetWork Net;
     const TBodeSweep Sweep = SweepBode(Scanned(Net, 50, Start, Stop, 10), {});
     EXPECT_EQ(Sweep.Working.has_value(), Shown) << Start << " " << Stop;
-    if (Shown) EXPECT_EQ(*Sweep.Working, 100e6);
+    if (Shown) {
+      EXPECT_EQ(*Sweep.Working, 100e6);
+    }
   }
 }
 
