@@ -108,9 +108,12 @@ public:
 
   // Every text of the picture with its box, refilled by each DrawChart: no two boxes overlap.
   TLabelLayout Labels;
+  // The knock-out round a text: wide enough at its sides that a grid line ending there does not
+  // read as a minus sign.
+  static constexpr QPoint LabelMargin{3, 1};
   // Writes Text with its top-left corner at the first of Corners where its box overlaps no text
-  // placed before, on a knock-out of Back a pixel wider than the text all round; false, drawing
-  // nothing, when no corner is free.
+  // placed before, on a knock-out of Back LabelMargin wider than the text; false, drawing nothing,
+  // when no corner is free.
   bool PutLabel(std::initializer_list<QPoint> Corners, const std::string& Text, TColor Back);
   // A label at the first free corner around the point (X, Y): below right, below left,
   // above right, above left.

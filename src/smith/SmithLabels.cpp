@@ -9,14 +9,15 @@
 
 bool TSmithChart::PutLabel(std::initializer_list<QPoint> Corners, const std::string& Text, TColor Back) {
   TCanvas& C = *BitmapCanvas;
-  const int W = C.TextWidth(Text) + 2, H = C.TextHeight(Text) + 2;
+  const int MX = LabelMargin.x(), MY = LabelMargin.y();
+  const int W = C.TextWidth(Text) + 2 * MX, H = C.TextHeight(Text) + 2 * MY;
   const QRect Picture(0, 0, ChartWidth, ChartHeight);
   std::vector<QRect> Boxes;
   for (const QPoint& P : Corners) {
-    QRect Box(P.x() - 1, P.y() - 1, W, H);
+    QRect Box(P.x() - MX, P.y() - MY, W, H);
     if (!Box.intersects(Picture)) continue;
-    Box.moveLeft(std::clamp(Box.left(), -1, std::max(-1, ChartWidth + 1 - W)));  // the margin may stick out
-    Box.moveTop(std::clamp(Box.top(), -1, std::max(-1, ChartHeight + 1 - H)));
+    Box.moveLeft(std::clamp(Box.left(), -MX, std::max(-MX, ChartWidth + MX - W)));  // the margin may stick out
+    Box.moveTop(std::clamp(Box.top(), -MY, std::max(-MY, ChartHeight + MY - H)));
     Boxes.push_back(Box);
   }
   const std::optional<QRect> Box = Labels.Place(Boxes, Text);
@@ -24,7 +25,7 @@ bool TSmithChart::PutLabel(std::initializer_list<QPoint> Corners, const std::str
   C.Brush.SetColor(Back);
   C.FillRect({Box->left(), Box->top(), Box->left() + W, Box->top() + H});
   C.Brush.Style = TBrushStyle::Clear;
-  C.TextOut(Box->left() + 1, Box->top() + 1, Text);
+  C.TextOut(Box->left() + MX, Box->top() + MY, Text);
   return true;
 }
 
