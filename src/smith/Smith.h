@@ -131,6 +131,8 @@ private:
   std::optional<QPoint> PointerMark;
   void DrawPointer();
 
+  void DrawImpedanceGrid();
+  void PlaceGridLabels();
   void DrawAdmittanceGrid();
   void DrawCircles(double Zn);
   // The part on the chart of the circle of centre Re + j Im and radius Rho in the reflection

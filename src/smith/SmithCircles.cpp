@@ -80,6 +80,7 @@ void TSmithChart::DrawAdmittanceGrid() {
 // Constant Q = |x| / r is a pair of arcs through the ends of the axis, one in each half.
 void TSmithChart::DrawCircles(double Zn) {
   TCanvas& C = *BitmapCanvas;
+  CircleLabels.clear();
   for (const TChartCircle& Circle : Circles) {
     C.Pen.Color = Circle.Color;
     C.Pen.Width = 2;

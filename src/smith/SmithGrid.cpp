@@ -49,6 +49,15 @@ void TSmithChart::DrawChart(int AWidth, int AHeight, double AZn) {
   CenterX = AWidth / 2 - Round(Ext(ViewRe) * Radius);
   CenterY = AHeight / 2 + Round(Ext(ViewIm) * Radius);
 
+  DrawImpedanceGrid();
+  if (AdmittanceGrid) DrawAdmittanceGrid();
+  DrawCircles(AZn);
+  DrawTitlesAndLegend(m);
+  PlaceGridLabels();
+}
+
+void TSmithChart::DrawImpedanceGrid() {
+  TCanvas& C = *BitmapCanvas;
   C.MoveTo(CenterX - Radius, CenterY);
   C.LineTo(CenterX + Radius, CenterY);
   for (double X : MainReactances) DrawXArc(X);
@@ -67,10 +76,11 @@ void TSmithChart::DrawChart(int AWidth, int AHeight, double AZn) {
     DrawXArc(0.2);
     C.Pen.Color = clBlack;
   }
-  if (AdmittanceGrid) DrawAdmittanceGrid();
-  CircleLabels.clear();
-  DrawCircles(AZn);
-  DrawTitlesAndLegend(m);
+}
+
+// After the titles, once every line is drawn: the grid's values, then the circles' in their colours.
+void TSmithChart::PlaceGridLabels() {
+  TCanvas& C = *BitmapCanvas;
   for (const TPendingLabel& L : GridLabels) PutLabel({L.Corner}, L.Text, clWhite);
   for (const TPendingLabel& L : CircleLabels) {
     C.Font.Color = L.Color;
