@@ -34,7 +34,7 @@ void TForm1::ShowFixedLoad() {
 }
 
 // A measured load's row is read-only and named after its file; the fixed load's row is the
-// system's "Z Load" with the texts the user types.
+// plain "Z Load" with the texts the user types.
 void TForm1::ShowLoadSource() {
   const bool Measured = Net->MeasuredLoad != nullptr;
   const std::string& File = Workbench->LoadFile;

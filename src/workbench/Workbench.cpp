@@ -320,7 +320,7 @@ void TWorkbench::ClearMeasuredLoad() {
   LoadFile.clear();
 }
 
-// The system's lines, then the measured load's file relative to the network file's folder.
+// The network file's usual lines, then the measured load's file relative to the network file's folder.
 std::vector<std::string> TWorkbench::NetworkFileLines(const std::string& Name) const {
   std::vector<std::string> Lines = SnfLines(Net, CircuitName(Name));
   if (LoadFile.empty()) return Lines;

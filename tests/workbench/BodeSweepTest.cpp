@@ -96,7 +96,7 @@ TEST(BodeSweep, LogSpacingHasEqualRatiosOverTheAxisAndLinearSpacingEqualSteps) {
 }
 
 // A series resistor before a 50 ohm load transfers 10000 / (100 + R)^2: above -50 dB the range
-// takes the system's rows; below, it ends at the first multiple of its interval under the lowest
+// takes the rows for shallow gains; below, it ends at the first multiple of its interval under the lowest
 // point, with at most eight intervals.
 TEST(BodeSweep, YRangeFollowsTheLowestGainAtAnyDepth) {
   const double Cases[][3] = {{0, -1, 0.2},      {5.93, -1, 0.2},   {41.3, -5, 1},     {151, -10, 1},
