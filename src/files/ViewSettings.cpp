@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <functional>
 
@@ -22,14 +23,11 @@ std::string ColorText(std::uint32_t C) {
 
 // "#RRGGBB" back to 0x00BBGGRR.
 std::uint32_t ReadColor(const std::string& S) {
-  if (S.size() != 7 || S[0] != '#') throw EConvertError::InvalidInteger(S);
   std::uint32_t RGB = 0;
-  for (std::size_t i = 1; i < 7; ++i) {
-    const char c = S[i];
-    const int Digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-    if (Digit < 0) throw EConvertError::InvalidInteger(S);
-    RGB = RGB * 16 + static_cast<std::uint32_t>(Digit);
-  }
+  const char* End = S.data() + S.size();
+  const auto [Stop, Error] = S.size() == 7 && S[0] == '#' ? std::from_chars(S.data() + 1, End, RGB, 16)
+                                                           : std::from_chars_result{S.data(), std::errc::invalid_argument};
+  if (Error != std::errc{} || Stop != End) throw EConvertError::InvalidInteger(S);
   return (RGB >> 16) | (RGB & 0xFF00) | ((RGB & 0xFF) << 16);
 }
 
